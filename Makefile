@@ -1,0 +1,40 @@
+# Two commands do everything on a fresh Debian 12 machine:
+#   make run    installs what is missing, builds, and runs the shell with its bundled maker server
+#   make test   installs what is missing, builds, and runs the whole test suite headless
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_FLAGS ?=
+RUN_ARGS ?=
+
+.PHONY: all deps configure build run test bench screenshot picture-sheet clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+
+configure: deps $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+run: build
+	tools/run-shell.sh $(BUILD_DIR) $(RUN_ARGS)
+
+test: build
+	tools/run-tests.sh $(BUILD_DIR)
+
+bench: build
+	tools/run-benchmarks.sh $(BUILD_DIR)
+
+screenshot: build
+	tools/screenshot.sh $(BUILD_DIR) kestrel-screenshot.png
+
+picture-sheet: build
+	tools/picture-sheet.sh $(BUILD_DIR) kestrel-pictures.png
+
+clean:
+	rm -rf $(BUILD_DIR)

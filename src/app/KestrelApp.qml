@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Controls
+import Kestrel.App
+import Kestrel.Ui
+import Kestrel.Lock
+
+// The root: the setup screen until setup is done, then a new lock screen with white as the
+// default foreground colour for it and everything it shows.
+Item {
+    id: root
+    objectName: "kestrelApp"
+
+    readonly property bool setupShown: !model.SetutComplete
+
+    KestrelAppModel {
+        id: model
+    }
+
+    CrossFadeView {
+        id: content
+        anchors.fill: parent
+        easingType: Easing.OutQuad
+        sourceComponent: model.SetutComplete ? lockComponent : setupComponent
+    }
+
+    Component {
+        id: setupComponent
+        SetupScreen {
+            onSwipeEnded: dy => model.endSetupSwipe(dy)
+        }
+    }
+
+    Component {
+        id: lockComponent
+        Control {
+            padding: 0
+            background: null
+            palette.windowText: "white"
+            palette.text: "white"
+            palette.buttonText: "white"
+            contentItem: Lockscreen {}
+        }
+    }
+}

@@ -1,0 +1,52 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Kestrel.App
+
+// First launch: a welcome text and "Swipe up to get started", which alone carries the swipe.
+Rectangle {
+    id: setup
+    objectName: "setupScreen"
+
+    // End of a drag on the swipe text: dy is end minus start, upwards negative.
+    signal swipeEnded(real dy)
+
+    color: "white"
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.topMargin: AppContext.device.topInset
+        anchors.bottomMargin: AppContext.device.bottomInset
+        spacing: 8
+
+        Label {
+            objectName: "welcomeText"
+            Layout.fillHeight: true
+            Layout.alignment: Qt.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            text: "Welcome to " + AppContext.device.modelName
+            color: "black"
+            font.pixelSize: 25
+            font.weight: Font.DemiBold
+        }
+
+        Label {
+            id: swipeText
+            objectName: "swipeText"
+            Layout.alignment: Qt.AlignHCenter
+            text: "Swipe up to get started"
+            color: "black"
+            transform: Translate { y: -15 }
+
+            MouseArea {
+                id: drag
+                objectName: "swipeArea"
+                property real startY: 0
+                anchors.fill: parent
+                preventStealing: true
+                onPressed: mouse => startY = mouse.y
+                onReleased: mouse => setup.swipeEnded(mouse.y - startY)
+            }
+        }
+    }
+}

@@ -1,0 +1,107 @@
+#include "appcontext.h"
+#include "commandline.h"
+#include "staticplugins.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void printTo(FILE *stream, const QString &text)
+{
+    std::fputs(qPrintable(text), stream);
+    if (!text.endsWith(QLatin1Char('\n')))
+        std::fputc('\n', stream);
+}
+
+// Writes the phone's screen (not the menu bar) to file once it has been drawn, then quits.
+void takeScreenshotWhenDrawn(QQuickWindow *window, const QString &file)
+{
+    auto *once = new QObject(window);
+    QObject::connect(window, &QQuickWindow::frameSwapped, once, [window, file, once] {
+        delete once;
+        // Let pictures that load asynchronously arrive and be drawn first.
+        QTimer::singleShot(600, window, [window, file] {
+            QImage image = window->grabWindow();
+            if (auto *phone = window->property("phoneScreen").value<QQuickItem *>()) {
+                const QRectF area = phone->mapRectToScene(QRectF(0, 0, phone->width(), phone->height()));
+                const qreal ratio = window->effectiveDevicePixelRatio();
+                image = image.copy(QRectF(area.topLeft() * ratio, area.size() * ratio).toAlignedRect());
+            }
+            const bool saved = image.save(file, "PNG");
+            if (!saved)
+                printTo(stderr, QStringLiteral("kestrel: cannot write the screenshot %1").arg(file));
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Options are read before a display is needed, so --help, --version and mistakes work anywhere.
+    CommandLine options;
+    {
+        QCoreApplication parsing(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("kestrel"));
+        options = CommandLine::parse(QCoreApplication::arguments());
+    }
+    switch (options.outcome) {
+    case CommandLine::Outcome::ShowHelp:
+    case CommandLine::Outcome::ShowVersion:
+        printTo(stdout, options.message);
+        return 0;
+    case CommandLine::Outcome::Error:
+        printTo(stderr, QStringLiteral("kestrel: %1\nTry 'kestrel --help'.").arg(options.message));
+        return 2;
+    case CommandLine::Outcome::Run:
+        break;
+    }
+
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("kestrel"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(KESTREL_VERSION));
+
+    QString error;
+    if (!AppContext::prepareDataRoot(options.dataDir, &error)) {
+        printTo(stderr, QStringLiteral("kestrel: %1").arg(error));
+        return 1;
+    }
+
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    QFont font(QStringLiteral("Inter"));
+    font.setPixelSize(17);
+    QGuiApplication::setFont(font);
+
+    AppContext context(options.dataDir, *DeviceInfo::profileNamed(options.device));
+    QQmlApplicationEngine engine;
+    context.installInto(engine);
+    engine.setInitialProperties({{QStringLiteral("fullScreenMode"), options.fullscreen}});
+    engine.load(QUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml")));
+    if (engine.rootObjects().isEmpty())
+        return 1;
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    if (!window)
+        return 1;
+
+    if (options.fullscreen) {
+        // Without a window manager showFullScreen() alone does not resize the window.
+        window->setGeometry(window->screen()->geometry());
+        window->showFullScreen();
+    }
+    if (!options.screenshot.isEmpty())
+        takeScreenshotWhenDrawn(window, options.screenshot);
+    if (qEnvironmentVariableIsSet("KESTREL_EXIT_ON_FIRST_FRAME")) // used by the start-up benchmark
+        QObject::connect(window, &QQuickWindow::frameSwapped, &app, [] { QCoreApplication::exit(0); });
+
+    return QGuiApplication::exec();
+}

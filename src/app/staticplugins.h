@@ -1,0 +1,10 @@
+#pragma once
+
+// The shell's QML modules are static plugins: every program that loads its screens (the shell,
+// the QML tests, the benchmarks) includes this once.
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Kestrel_AppPlugin)
+Q_IMPORT_QML_PLUGIN(Kestrel_PlatformPlugin)
+Q_IMPORT_QML_PLUGIN(Kestrel_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Kestrel_LockPlugin)

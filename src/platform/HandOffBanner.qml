@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Controls
+
+// A short banner at the top of the phone naming a URL handed to the system or a simulator
+// notice; it fades after a few seconds.
+Rectangle {
+    id: banner
+    objectName: "handOffBanner"
+
+    property string message: ""
+
+    function show(text) {
+        message = text
+        hideTimer.restart()
+    }
+
+    height: label.implicitHeight + 20
+    radius: 14
+    color: "#E6303030"
+    opacity: hideTimer.running ? 1 : 0
+    visible: opacity > 0
+    z: 1000
+
+    Behavior on opacity { NumberAnimation { duration: 200 } }
+
+    Label {
+        id: label
+        anchors.fill: parent
+        anchors.margins: 10
+        text: banner.message
+        color: "white"
+        font.pixelSize: 13
+        wrapMode: Text.WrapAnywhere
+        maximumLineCount: 2
+        elide: Text.ElideRight
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+    }
+
+    Timer {
+        id: hideTimer
+        interval: 2500
+    }
+}

@@ -1,0 +1,59 @@
+import QtQuick
+
+// Shows one item made from sourceComponent; when the component changes, the new item fades in
+// over the old one, which fades out and is destroyed, so screens that can never be seen again
+// do not stay alive.
+Item {
+    id: view
+
+    property Component sourceComponent
+    property int easingType: Easing.InOutQuad
+    property int duration: 350
+    readonly property Item currentItem: d.current
+
+    onSourceComponentChanged: d.swap(d.ready)
+    Component.onCompleted: {
+        d.ready = true
+        d.swap(false)
+    }
+
+    QtObject {
+        id: d
+        property Item current: null
+        property bool ready: false
+
+        function swap(animated) {
+            if (!ready)
+                return
+            const old = current
+            current = view.sourceComponent
+                    ? view.sourceComponent.createObject(view, { opacity: animated ? 0 : 1 })
+                    : null
+            if (current)
+                current.anchors.fill = view
+            if (animated && current)
+                fade.createObject(view, { target: current, from: 0, to: 1, retire: false }).start()
+            if (old) {
+                if (animated)
+                    fade.createObject(view, { target: old, from: old.opacity, to: 0, retire: true }).start()
+                else
+                    old.destroy()
+            }
+        }
+    }
+
+    Component {
+        id: fade
+        NumberAnimation {
+            property bool retire: false
+            property: "opacity"
+            duration: view.duration
+            easing.type: view.easingType
+            onFinished: {
+                if (retire && target)
+                    target.destroy()
+                destroy()
+            }
+        }
+    }
+}
