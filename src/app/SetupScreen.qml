@@ -39,7 +39,6 @@ Rectangle {
             transform: Translate { y: -15 }
 
             MouseArea {
-                id: drag
                 objectName: "swipeArea"
                 property real startY: 0
                 anchors.fill: parent

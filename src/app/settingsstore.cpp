@@ -122,6 +122,17 @@ bool SettingsStore::remove(const QString &key)
     return commit(key);
 }
 
+bool SettingsStore::clear()
+{
+    const QStringList keys = m_settings->allKeys();
+    m_settings->clear();
+    m_settings->sync();
+    const bool ok = m_settings->status() == QSettings::NoError;
+    for (const QString &key : keys)
+        emit valueChanged(key);
+    return ok;
+}
+
 bool SettingsStore::commit(const QString &key)
 {
     m_settings->sync();

@@ -32,8 +32,10 @@ public:
     std::optional<QByteArray> data(const QString &key) const;
     bool setData(const QString &key, const QByteArray &bytes);
 
-    // Removes a key (readers then see their defaults); used by reset and tests.
+    // Removes a key (readers then see their defaults).
     bool remove(const QString &key);
+    // Removes every key, as on a first launch.
+    bool clear();
 
     // Converts v to the type of defaultValue; nullopt when that is not possible without loss.
     static std::optional<QVariant> convert(const QVariant &v, const QVariant &defaultValue);

@@ -1,0 +1,104 @@
+import QtQuick
+import QtTest
+import Kestrel.App
+import Kestrel.Testing
+
+TestCase {
+    id: testCase
+    name: "SetupScreen"
+    when: windowShown
+    width: 390
+    height: 844
+    visible: true
+
+    Component {
+        id: appComponent
+        KestrelApp { width: 390; height: 844 }
+    }
+
+    function init() {
+        TestSupport.clearSettings()
+    }
+
+    function launch() {
+        const app = createTemporaryObject(appComponent, testCase)
+        verify(app, "the root view could not be created")
+        return app
+    }
+
+    function swipeText(app) {
+        const text = findChild(app, "swipeText")
+        verify(text, "no swipe text on the setup screen")
+        return text
+    }
+
+    function drag(item, dx, dy) {
+        const x = item.width / 2, y = item.height / 2
+        mousePress(item, x, y)
+        if (dx !== 0 || dy !== 0)
+            mouseMove(item, x + dx, y + dy)
+        mouseRelease(item, x + dx, y + dy)
+    }
+
+    function test_firstLaunchShowsSetup() {
+        const app = launch()
+        verify(app.setupShown)
+        compare(findChild(app, "welcomeText").text, "Welcome to iPhone")
+        compare(findChild(app, "lockscreen"), null, "the lock screen must not be shown before setup")
+    }
+
+    function test_swipesThatDoNotCompleteSetup_data() {
+        return [
+            { tag: "tap", dx: 0, dy: 0 },
+            { tag: "down", dx: 0, dy: 40 },
+            { tag: "horizontal", dx: 60, dy: 0 },
+        ]
+    }
+
+    function test_swipesThatDoNotCompleteSetup(data) {
+        const app = launch()
+        drag(swipeText(app), data.dx, data.dy)
+        verify(app.setupShown, "setup completed by a " + data.tag)
+        compare(TestSupport.storedSetting("Setup_Complete"), undefined, "the flag must not be written")
+    }
+
+    function test_anyUpwardSwipeCompletesSetup_data() {
+        return [
+            { tag: "one point", dx: 0, dy: -1 },
+            { tag: "long", dx: 0, dy: -300 },
+            { tag: "diagonal", dx: 80, dy: -5 },
+        ]
+    }
+
+    function test_anyUpwardSwipeCompletesSetup(data) {
+        const app = launch()
+        drag(swipeText(app), data.dx, data.dy)
+        verify(!app.setupShown)
+        compare(String(TestSupport.storedSetting("Setup_Complete")), "true")
+        tryVerify(() => findChild(app, "lockscreen") !== null, 1000, "the lock screen did not appear")
+        tryCompare(findChild(app, "lockscreen").parent, "opacity", 1)
+        tryVerify(() => findChild(app, "setupScreen") === null, 1000, "the setup screen was not released")
+    }
+
+    function test_onlyTheTextCarriesTheSwipe() {
+        const app = launch()
+        const welcome = findChild(app, "welcomeText")
+        mousePress(welcome, welcome.width / 2, welcome.height / 2)
+        mouseMove(welcome, welcome.width / 2, welcome.height / 2 - 200)
+        mouseRelease(welcome, welcome.width / 2, welcome.height / 2 - 200)
+        verify(app.setupShown)
+    }
+
+    function test_relaunch() {
+        let app = launch()
+        app.destroy()
+        app = launch()
+        verify(app.setupShown, "setup must be shown again until it is swiped")
+        drag(swipeText(app), 0, -20)
+        app.destroy()
+        app = launch()
+        verify(!app.setupShown, "after setup every launch opens on the lock screen")
+        verify(findChild(app, "lockscreen"))
+        compare(findChild(app, "setupScreen"), null)
+    }
+}
