@@ -1,0 +1,122 @@
+#include "tempdataroot.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QSettings>
+#include <QtTest>
+
+// Runs the real shell binary with its command-line options.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+    struct Run {
+        int exitCode = -1;
+        QString out;
+        QString err;
+    };
+
+    static Run run(const QStringList &arguments, int timeoutMs = 60000)
+    {
+        QProcess shell;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        shell.setProcessEnvironment(env);
+        shell.start(KESTREL_BINARY, arguments);
+        Run result;
+        if (!shell.waitForFinished(timeoutMs)) {
+            shell.kill();
+            shell.waitForFinished();
+            return result;
+        }
+        result.exitCode = shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -2;
+        result.out = QString::fromUtf8(shell.readAllStandardOutput());
+        result.err = QString::fromUtf8(shell.readAllStandardError());
+        return result;
+    }
+
+private slots:
+    void helpAndVersion()
+    {
+        const Run help = run({"--help"});
+        QCOMPARE(help.exitCode, 0);
+        for (const char *option : {"--data-dir", "--device", "--fullscreen", "--screenshot", "--help", "--version"})
+            QVERIFY2(help.out.contains(option), option);
+        const Run version = run({"--version"});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out.trimmed(), QStringLiteral("kestrel 1.0"));
+    }
+
+    void badOptionsExitWithTwo_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << "bogus";
+        QTest::newRow("unknown device") << QStringList{"--device", "tablet"} << "tablet";
+        QTest::newRow("device without value") << QStringList{"--device"} << "device";
+        QTest::newRow("empty data dir") << QStringList{"--data-dir="} << "data-dir";
+        QTest::newRow("stray argument") << QStringList{"extra"} << "extra";
+    }
+
+    void badOptionsExitWithTwo()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run result = run(arguments);
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        QVERIFY(result.out.isEmpty());
+    }
+
+    void unwritableDataRootExitsWithOne()
+    {
+        TempDataRoot root;
+        QFile blocker(root.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const Run result = run({"--data-dir", root.filePath("file/kestrel")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(root.filePath("file/kestrel")), qPrintable(result.err));
+    }
+
+    void screenshotOfEachDevice_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("Face ID phone") << "faceid" << QSize(390, 844);
+        QTest::newRow("Touch ID phone") << "touchid" << QSize(375, 667);
+    }
+
+    void screenshotOfEachDevice()
+    {
+        QFETCH(QString, device);
+        QFETCH(QSize, size);
+        TempDataRoot root;
+        const QString png = root.filePath("shot.png");
+        const Run result = run({"--data-dir", root.filePath("data"), "--device", device, "--screenshot", png});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.isEmpty(), qPrintable("a normal run printed: " + result.out));
+        const QImage shot(png);
+        QCOMPARE(shot.size(), size);
+        // First launch: the setup screen on its white background.
+        QCOMPARE(shot.pixelColor(5, size.height() / 4), QColor(Qt::white));
+    }
+
+    void laterLaunchOpensOnTheLockScreen()
+    {
+        TempDataRoot root;
+        {
+            QSettings settings(root.filePath("data/settings.ini"), QSettings::IniFormat);
+            settings.setValue("Setup_Complete", true);
+        }
+        const QString png = root.filePath("shot.png");
+        QCOMPARE(run({"--data-dir", root.filePath("data"), "--screenshot", png}).exitCode, 0);
+        const QImage shot(png);
+        QCOMPARE(shot.size(), QSize(390, 844));
+        QVERIFY2(shot.pixelColor(5, 200) != QColor(Qt::white), "the setup screen is still shown");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

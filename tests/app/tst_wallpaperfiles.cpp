@@ -1,0 +1,153 @@
+#include "diagnostics.h"
+#include "tempdataroot.h"
+#include "wallpaperfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+QStringList g_lines;
+void collect(const QString &line) { g_lines.append(line); }
+
+QImage picture(QColor colour, QSize size = QSize(120, 260))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QColor centreColour(const QImage &image) { return image.pixelColor(image.width() / 2, image.height() / 2); }
+
+bool near(QColor a, QColor b) { return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 30; }
+} // namespace
+
+class TestWallpaperFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { g_lines.clear(); kestrel::setDiagnosticSink(collect); }
+    void cleanup() { kestrel::setDiagnosticSink(nullptr); }
+
+    void savedPictureReadsBackAsJpegOfTheSameSize()
+    {
+        TempDataRoot root;
+        WallpaperFiles files(root.filePath("Documents"));
+        QVERIFY(files.saveWallpaperFile("CustomWallpaperLock", picture(Qt::red, QSize(391, 845))));
+        QFile file(root.filePath("Documents/CustomWallpaperLock"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.read(2) == QByteArray("\xff\xd8"), "not a JPEG");
+        const QImage loaded = files.loadWallpaperFile("CustomWallpaperLock");
+        QCOMPARE(loaded.size(), QSize(391, 845));
+        QVERIFY(near(centreColour(loaded), Qt::red));
+        QVERIFY2(g_lines.isEmpty(), "a first save has no old image to report");
+        QVERIFY(!files.customSource("CustomWallpaperLock").isEmpty());
+    }
+
+    void replacingLogsAndLeavesExactlyOneFile()
+    {
+        TempDataRoot root;
+        WallpaperFiles files(root.filePath("Documents"));
+        QSignalSpy revisions(&files, &WallpaperFiles::revisionChanged);
+        QVERIFY(files.saveWallpaperFile("CustomWallpaperHome", picture(Qt::red)));
+        QVERIFY(files.saveWallpaperFile("CustomWallpaperHome", picture(Qt::blue)));
+        QCOMPARE(g_lines, QStringList{"Removed old image"});
+        QCOMPARE(QDir(root.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList{"CustomWallpaperHome"});
+        QVERIFY(near(centreColour(files.loadWallpaperFile("CustomWallpaperHome")), Qt::blue));
+        QCOMPARE(revisions.count(), 2);
+    }
+
+    void missingOrBrokenFilesLoadAsNothing()
+    {
+        TempDataRoot root;
+        WallpaperFiles files(root.filePath("Documents"));
+        QVERIFY(files.loadWallpaperFile("CustomWallpaperLock").isNull());
+        QVERIFY(files.customSource("CustomWallpaperLock").isEmpty());
+        QDir().mkpath(root.filePath("Documents"));
+        QFile text(root.filePath("Documents/CustomWallpaperHome"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a picture at all");
+        text.close();
+        QVERIFY(files.loadWallpaperFile("CustomWallpaperHome").isNull());
+        QVERIFY(files.customSource("CustomWallpaperHome").isEmpty());
+        QVERIFY(files.loadWallpaperFile("../settings.ini").isNull());
+    }
+
+    void failedWriteKeepsTheOldPictureAndSaysWhy()
+    {
+        TempDataRoot root;
+        WallpaperFiles files(root.filePath("Documents"));
+        // A directory where the file should be: the rename over it must fail.
+        QVERIFY(QDir().mkpath(root.filePath("Documents/CustomWallpaper/inside")));
+        QVERIFY(!files.saveWallpaperFile("CustomWallpaper", picture(Qt::green)));
+        QCOMPARE(g_lines.size(), 1);
+        QVERIFY2(g_lines.first().startsWith("error saving file with error "), qPrintable(g_lines.first()));
+        QVERIFY(QFileInfo(root.filePath("Documents/CustomWallpaper/inside")).isDir());
+        QCOMPARE(QDir(root.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void nothingToWriteWritesNothing()
+    {
+        TempDataRoot root;
+        WallpaperFiles files(root.filePath("Documents"));
+        QVERIFY(!files.saveWallpaperFile("CustomWallpaper", QImage()));
+        QVERIFY(!QFileInfo::exists(root.filePath("Documents/CustomWallpaper")));
+        // No usable document directory: a plain file stands where it should be.
+        QFile blocker(root.filePath("NotADir"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        WallpaperFiles nowhere(root.filePath("NotADir/Documents"));
+        QVERIFY(!nowhere.saveWallpaperFile("CustomWallpaper", picture(Qt::red)));
+        QVERIFY(g_lines.isEmpty());
+    }
+
+    void killedWriterLeavesOldOrNewPictureNeverAPartOne()
+    {
+        TempDataRoot root;
+        const QString documents = root.filePath("Documents");
+        const QSize size(200, 420);
+        {
+            WallpaperFiles files(documents);
+            QVERIFY(files.saveWallpaperFile("CustomWallpaperLock", picture(Qt::red, size)));
+        }
+        auto *random = QRandomGenerator::global();
+        for (int round = 0; round < 60; ++round) {
+            QProcess writer;
+            writer.start(QCoreApplication::applicationFilePath(), {"--child-save", documents});
+            QVERIFY(writer.waitForStarted());
+            QTest::qWait(int(random->bounded(5, 80)));
+            writer.kill();
+            writer.waitForFinished();
+
+            const QImage now = QImage(documents + "/CustomWallpaperLock", "JPEG");
+            QVERIFY2(!now.isNull(), qPrintable(QString("round %1: the wallpaper is missing or unreadable").arg(round)));
+            QCOMPARE(now.size(), size);
+            const QColor colour = centreColour(now);
+            QVERIFY2(near(colour, Qt::red) || near(colour, Qt::blue),
+                     qPrintable(QString("round %1: neither picture: %2").arg(round).arg(colour.name())));
+            // Make sure the bottom rows are intact too: a truncated JPEG decodes with grey rows.
+            const QColor bottom = now.pixelColor(size.width() / 2, size.height() - 2);
+            QVERIFY2(near(bottom, colour), qPrintable(QString("round %1: truncated picture").arg(round)));
+        }
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--child-save") == 0) {
+        // Saves two pictures in turn until it is killed.
+        QGuiApplication app(argc, argv);
+        WallpaperFiles files(QString::fromLocal8Bit(argv[2]));
+        const QImage pictures[] = {picture(Qt::blue, QSize(200, 420)), picture(Qt::red, QSize(200, 420))};
+        for (int i = 0;; ++i)
+            files.saveWallpaperFile("CustomWallpaperLock", pictures[i % 2]);
+    }
+    QGuiApplication app(argc, argv);
+    TestWallpaperFiles test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_wallpaperfiles.moc"
