@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Kestrel.App
 import Kestrel.Ui
 import Kestrel.Lock
@@ -32,13 +31,8 @@ Item {
 
     Component {
         id: lockComponent
-        Control {
-            padding: 0
-            background: null
-            palette.windowText: "white"
-            palette.text: "white"
-            palette.buttonText: "white"
-            contentItem: Lockscreen {}
+        Lockscreen {
+            Foreground.color: "white"
         }
     }
 }

@@ -1,64 +1,94 @@
 import QtQuick
-import QtQuick.Controls
 import Kestrel.App
 import Kestrel.Platform
 
 // The simulator's window: the phone's screen and, above it, the hardware menu.
-ApplicationWindow {
+Window {
     id: window
     objectName: "hostWindow"
 
     property bool fullScreenMode: false
     readonly property Item phoneScreen: phone
+    readonly property int menuHeight: fullScreenMode ? 0 : 32
 
     title: "Kestrel"
     color: "black"
     visible: true
     width: AppContext.device.screenWidth
-    height: AppContext.device.screenHeight + (menuBar ? menuBar.height : 0)
+    height: AppContext.device.screenHeight + menuHeight
     minimumWidth: fullScreenMode ? 0 : width
     maximumWidth: fullScreenMode ? 100000 : width
     minimumHeight: fullScreenMode ? 0 : height
     maximumHeight: fullScreenMode ? 100000 : height
-    menuBar: fullScreenMode ? null : hardwareMenu
 
-    HardwareMenu {
-        id: hardwareMenu
-        device: AppContext.device
-        simulator: AppContext.simulator
-        screen: phone
-        onHomePressed: AppContext.homePressed()
+    function home() { AppContext.homePressed() }
+    function saveScreen() {
+        const path = AppContext.simulator.nextScreenshotPath()
+        phone.grabToImage(result => {
+            if (result.saveToFile(path))
+                AppContext.simulator.notify("Saved " + path)
+        })
+    }
+
+    // The phone's buttons work on shortcuts too, so full screen they need no menu.
+    Shortcut { sequence: "Ctrl+Shift+H"; onActivated: window.home() }
+    Shortcut { sequence: "Ctrl+S"; onActivated: window.saveScreen() }
+
+    // Loaded after the phone's first frame: the menu is not needed to draw it.
+    Loader {
+        id: menuLoader
+        width: parent.width
+        height: window.menuHeight
+        active: false
+        onLoaded: item.height = height
+        Connections {
+            target: menuLoader.item
+            ignoreUnknownSignals: true
+            function onHomePressed() { window.home() }
+            function onSaveScreenPressed() { window.saveScreen() }
+        }
+    }
+    onFrameSwapped: if (!fullScreenMode && !menuLoader.active) {
+        menuLoader.setSource("qrc:/Kestrel/Platform/HardwareMenu.qml",
+                             { device: AppContext.device, simulator: AppContext.simulator })
+        menuLoader.active = true
     }
 
     Item {
-        id: phone
-        objectName: "phoneScreen"
-        width: AppContext.device.screenWidth
-        height: AppContext.device.screenHeight
-        anchors.centerIn: parent
-        // Full screen on a touch device: the phone fills the display, keeping its proportions.
-        scale: window.fullScreenMode ? Math.min(window.contentItem.width / width, window.contentItem.height / height) : 1
-        clip: true
+        id: phoneArea
+        anchors.fill: parent
+        anchors.topMargin: window.menuHeight
 
-        KestrelApp {
-            anchors.fill: parent
-        }
+        Item {
+            id: phone
+            objectName: "phoneScreen"
+            width: AppContext.device.screenWidth
+            height: AppContext.device.screenHeight
+            anchors.centerIn: parent
+            // Full screen on a touch device: the phone fills the display, keeping its proportions.
+            scale: window.fullScreenMode ? Math.min(phoneArea.width / width, phoneArea.height / height) : 1
+            clip: true
 
-        HandOffBanner {
-            id: banner
-            anchors.top: parent.top
-            anchors.topMargin: AppContext.device.topInset
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: parent.width - 24
-        }
+            KestrelApp {
+                anchors.fill: parent
+            }
 
-        Connections {
-            target: AppContext.urlOpener
-            function onHandedOff(url) { banner.show("Opened " + url) }
-        }
-        Connections {
-            target: AppContext.simulator
-            function onNotice(message) { banner.show(message) }
+            HandOffBanner {
+                id: banner
+                anchors.top: parent.top
+                anchors.topMargin: AppContext.device.topInset
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: parent.width - 24
+            }
+
+            Connections {
+                target: AppContext.urlOpener
+                function onHandedOff(url) { banner.show("Opened " + url) }
+            }
+            Connections {
+                target: AppContext.simulator
+                function onNotice(message) { banner.show(message) }
+            }
         }
     }
 }

@@ -1,7 +1,7 @@
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
 import Kestrel.App
+import Kestrel.Ui
 
 // First launch: a welcome text and "Swipe up to get started", which alone carries the swipe.
 Rectangle {
@@ -19,23 +19,23 @@ Rectangle {
         anchors.bottomMargin: AppContext.device.bottomInset
         spacing: 8
 
-        Label {
+        Text {
             objectName: "welcomeText"
             Layout.fillHeight: true
             Layout.alignment: Qt.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             text: "Welcome to " + AppContext.device.modelName
-            color: "black"
+            color: Foreground.color
             font.pixelSize: 25
             font.weight: Font.DemiBold
         }
 
-        Label {
+        Text {
             id: swipeText
             objectName: "swipeText"
             Layout.alignment: Qt.AlignHCenter
             text: "Swipe up to get started"
-            color: "black"
+            color: Foreground.color
             transform: Translate { y: -15 }
 
             MouseArea {

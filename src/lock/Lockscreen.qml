@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Kestrel.App
 import Kestrel.Ui
 
@@ -28,17 +27,19 @@ Item {
         anchors.top: parent.top
         anchors.topMargin: AppContext.device.topInset + 60
 
-        Label {
+        Text {
             objectName: "lockTime"
             anchors.horizontalCenter: parent.horizontalCenter
             text: lock.clockStrings.KestrelTime
+            color: Foreground.color
             font.pixelSize: 80
             font.weight: Font.Thin
         }
-        Label {
+        Text {
             objectName: "lockDate"
             anchors.horizontalCenter: parent.horizontalCenter
             text: lock.clockStrings.KestrelDate
+            color: Foreground.color
             font.pixelSize: 25
             font.weight: Font.Light
         }

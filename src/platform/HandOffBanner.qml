@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 
 // A short banner at the top of the phone naming a URL handed to the system or a simulator
 // notice; it fades after a few seconds.
@@ -23,7 +22,7 @@ Rectangle {
 
     Behavior on opacity { NumberAnimation { duration: 200 } }
 
-    Label {
+    Text {
         id: label
         anchors.fill: parent
         anchors.margins: 10

@@ -1,24 +1,16 @@
 import QtQuick
 import QtQuick.Controls
 
-// The simulator's hardware menu: the device profile and the phone's buttons, also on shortcuts
-// so they work full screen where the menu bar is hidden.
+// The simulator's hardware menu: the device profile and the phone's buttons. The same buttons
+// are on shortcuts in the window (Ctrl+Shift+H Home, Ctrl+S Save Screen).
 MenuBar {
     id: menu
 
     required property var device      // DeviceInfo
     required property var simulator   // Simulator
-    required property Item screen     // what "Save Screen" captures
 
     signal homePressed()
-
-    function saveScreen() {
-        const path = simulator.nextScreenshotPath()
-        screen.grabToImage(result => {
-            if (result.saveToFile(path))
-                simulator.notify("Saved " + path)
-        })
-    }
+    signal saveScreenPressed()
 
     Menu {
         title: "Hardware"
@@ -30,19 +22,15 @@ MenuBar {
             enabled: false
         }
         MenuSeparator {}
-        Action {
-            id: homeAction
-            objectName: "homeAction"
-            text: "Home"
-            shortcut: "Ctrl+Shift+H"
+        MenuItem {
+            objectName: "homeItem"
+            text: "Home\tCtrl+Shift+H"
             onTriggered: menu.homePressed()
         }
-        Action {
-            id: saveAction
-            objectName: "saveScreenAction"
-            text: "Save Screen"
-            shortcut: "Ctrl+S"
-            onTriggered: menu.saveScreen()
+        MenuItem {
+            objectName: "saveScreenItem"
+            text: "Save Screen\tCtrl+S"
+            onTriggered: menu.saveScreenPressed()
         }
     }
 }

@@ -76,7 +76,7 @@ TestCase {
         verify(!app.setupShown)
         compare(String(TestSupport.storedSetting("Setup_Complete")), "true")
         tryVerify(() => findChild(app, "lockscreen") !== null, 1000, "the lock screen did not appear")
-        tryCompare(findChild(app, "lockscreen").parent, "opacity", 1)
+        tryCompare(findChild(app, "lockscreen"), "opacity", 1)
         tryVerify(() => findChild(app, "setupScreen") === null, 1000, "the setup screen was not released")
     }
 
