@@ -15,6 +15,7 @@ MenuBar {
     Menu {
         title: "Hardware"
         objectName: "hardwareMenu"
+        width: 300
 
         MenuItem {
             objectName: "deviceProfileItem"
@@ -24,12 +25,12 @@ MenuBar {
         MenuSeparator {}
         MenuItem {
             objectName: "homeItem"
-            text: "Home\tCtrl+Shift+H"
+            text: "Home  (Ctrl+Shift+H)"
             onTriggered: menu.homePressed()
         }
         MenuItem {
             objectName: "saveScreenItem"
-            text: "Save Screen\tCtrl+S"
+            text: "Save Screen  (Ctrl+S)"
             onTriggered: menu.saveScreenPressed()
         }
     }
