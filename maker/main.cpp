@@ -7,6 +7,7 @@
 #include <QHostAddress>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -32,11 +33,11 @@ int main(int argc, char *argv[])
         QStringLiteral("Serves the maker's site: update document, install manifests, package source and icons."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("TCP port (0 picks a free one)."),
+    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("TCP port, 0 picks a free one (default 8417)."),
                                         QStringLiteral("port"), QStringLiteral("8417"));
-    const QCommandLineOption rootOption(QStringLiteral("root"), QStringLiteral("Directory whose files are served."),
+    const QCommandLineOption rootOption(QStringLiteral("root"), QStringLiteral("Directory whose files are served (default: the site built in)."),
                                         QStringLiteral("dir"), QStringLiteral(KESTREL_MAKER_SITE));
-    const QCommandLineOption bindOption(QStringLiteral("bind"), QStringLiteral("Address to listen on."),
+    const QCommandLineOption bindOption(QStringLiteral("bind"), QStringLiteral("Address to listen on (default 127.0.0.1)."),
                                         QStringLiteral("address"), QStringLiteral("127.0.0.1"));
     parser.addOptions({portOption, rootOption, bindOption});
 
@@ -59,6 +60,9 @@ int main(int argc, char *argv[])
     const QString root = parser.value(rootOption);
     if (!QFileInfo(root).isDir())
         return badOption(QStringLiteral("--root '%1' is not a directory").arg(root));
+
+    // A log reader that goes away must not take the server with it.
+    ::signal(SIGPIPE, SIG_IGN);
 
     QTextStream out(stdout);
     MakerServer server(root, &out);

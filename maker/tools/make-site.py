@@ -7,6 +7,7 @@ drawn pixel by pixel and written as PNG with zlib. Standard library only.
 
 Run it after changing the catalogue, the packages below or the drawing code, and commit its
 output: python3 maker/tools/make-site.py
+With --check it writes nothing and fails when the committed site differs from what it would write.
 """
 
 import colorsys
@@ -421,22 +422,37 @@ ADD_TO_KESTREL = """<!DOCTYPE html>
 
 # --- output ----------------------------------------------------------------------------------
 
-def write_tree(files):
-    """Writes every generated file and removes the ones a previous run made that are gone now."""
+def write_tree(files, check):
+    """Writes every generated file and removes the ones a previous run made that are gone now.
+    With check, only lists what would change; returns the number of such files."""
+    changes = 0
     for folder in ("plist", "icons", "Screenshots"):
         for old in (SITE / folder).glob("*"):
             if old.relative_to(SITE).as_posix() not in files:
-                old.unlink()
+                changes += 1
+                if check:
+                    print("make-site: stale " + old.relative_to(SITE).as_posix())
+                else:
+                    old.unlink()
     for relative, data in sorted(files.items()):
         path = SITE / relative
-        path.parent.mkdir(parents=True, exist_ok=True)
         if isinstance(data, str):
             data = data.encode("utf-8")
-        if not path.exists() or path.read_bytes() != data:
+        if path.exists() and path.read_bytes() == data:
+            continue
+        changes += 1
+        if check:
+            print("make-site: out of date " + relative)
+        else:
+            path.parent.mkdir(parents=True, exist_ok=True)
             path.write_bytes(data)
+    return changes
 
 
 def main():
+    check = sys.argv[1:] == ["--check"]
+    if sys.argv[1:] and not check:
+        sys.exit("usage: make-site.py [--check]")
     rows = read_catalogue()
     files = {}
     for row in rows:
@@ -462,8 +478,13 @@ def main():
           "log": "Kestrel %s: the first public build, with the Tessel store and dock tweaks." % VERSION}],
         indent=2) + "\n"
     files["AddToKestrel"] = ADD_TO_KESTREL
-    write_tree(files)
-    print("make-site: wrote %d files under %s" % (len(files), SITE))
+    changes = write_tree(files, check)
+    if check:
+        if changes:
+            sys.exit("make-site: %d files differ; run maker/tools/make-site.py and commit the site" % changes)
+        print("make-site: all %d files are current" % len(files))
+    else:
+        print("make-site: %d of %d files changed under %s" % (changes, len(files), SITE))
 
 
 if __name__ == "__main__":
