@@ -24,7 +24,7 @@ void onSignal(int signalNumber)
 ShutdownSignals::ShutdownSignals(QObject *parent)
     : QObject(parent)
 {
-    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
         return;
     m_notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &ShutdownSignals::readSignal);

@@ -5,7 +5,8 @@
 class QSocketNotifier;
 
 // Turns SIGINT and SIGTERM into a Qt signal on the main thread. The signal handler only writes
-// one byte to a socket pair (the one thing it may safely do); the event loop reads it.
+// one byte to a non-blocking socket pair (the one thing it may safely do, and it never waits);
+// the event loop reads it.
 class ShutdownSignals : public QObject
 {
     Q_OBJECT
