@@ -1,6 +1,9 @@
 #include "appcontext.h"
 
 #include "clock.h"
+#include "imagecache.h"
+#include "imagedownloader.h"
+#include "imageloader.h"
 #include "settingsstore.h"
 #include "simulator.h"
 #include "urlopener.h"
@@ -12,6 +15,7 @@
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QQmlEngine>
+#include <QSysInfo>
 #include <QTemporaryFile>
 
 namespace {
@@ -29,6 +33,14 @@ AppContext::AppContext(const QString &dataRoot, const DeviceInfo::Profile &profi
       m_network(new QNetworkAccessManager(this)),
       m_simulator(new Simulator(dataRoot, this))
 {
+    m_imageCache = new ImageCache(QDir(dataRoot).filePath(QStringLiteral("Caches")), QStringLiteral("default"),
+                                  ImageCacheConfig::defaultConfig(), this);
+    m_imageDownloader = new ImageDownloader(
+        ImageDownloaderConfig::defaultConfig(),
+        ImageDownloader::applicationUserAgent(m_device->modelName(), QSysInfo::productVersion(), m_device->scale(), version()),
+        this);
+    m_imageLoader = new ImageLoader(m_imageCache, m_imageDownloader, this);
+    ImageLoader::setShared(m_imageLoader);
     g_current = this;
 }
 
@@ -67,6 +79,7 @@ bool AppContext::prepareDataRoot(const QString &dataRoot, QString *error)
 void AppContext::installInto(QQmlEngine &engine)
 {
     g_current = this;
+    ImageLoader::setShared(m_imageLoader);
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImageProvider(QStringLiteral("wallpaper"), new WallpaperImageProvider(m_wallpapers));
 }

@@ -14,6 +14,9 @@
 class QNetworkAccessManager;
 class QQmlEngine;
 class QJSEngine;
+class ImageCache;
+class ImageDownloader;
+class ImageLoader;
 
 // Owns every service of one running shell (settings store, clock, device, URL hand-off,
 // wallpaper files, network access) and hands them to models and to QML, where it is the
@@ -55,6 +58,10 @@ public:
     UrlOpener *urlOpener() const { return m_urlOpener; }
     WallpaperFiles *wallpapers() const { return m_wallpapers; }
     QNetworkAccessManager *network() const { return m_network; }
+    // The shared image cache, downloader and loader behind every remote picture (WebImage).
+    ImageCache *imageCache() const { return m_imageCache; }
+    ImageDownloader *imageDownloader() const { return m_imageDownloader; }
+    ImageLoader *imageLoader() const { return m_imageLoader; }
     Simulator *simulator() const { return m_simulator; }
 
 signals:
@@ -69,5 +76,8 @@ private:
     UrlOpener *m_urlOpener;
     WallpaperFiles *m_wallpapers;
     QNetworkAccessManager *m_network;
+    ImageCache *m_imageCache = nullptr;
+    ImageDownloader *m_imageDownloader = nullptr;
+    ImageLoader *m_imageLoader = nullptr;
     Simulator *m_simulator;
 };

@@ -7,4 +7,5 @@
 Q_IMPORT_QML_PLUGIN(Kestrel_AppPlugin)
 Q_IMPORT_QML_PLUGIN(Kestrel_PlatformPlugin)
 Q_IMPORT_QML_PLUGIN(Kestrel_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Kestrel_ImagesPlugin)
 Q_IMPORT_QML_PLUGIN(Kestrel_LockPlugin)

@@ -1,0 +1,204 @@
+#include "diskcache.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+#include <algorithm>
+#include <vector>
+
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+namespace {
+
+// The last path component's extension ("png" of ".../icon.png?size=2"), as a URL when the key
+// parses as one, else from the key text itself.
+QString pathExtension(const QString &key)
+{
+    const QUrl url(key, QUrl::StrictMode);
+    QString path = url.isValid() && !url.scheme().isEmpty() ? url.path(QUrl::FullyDecoded) : key;
+    while (path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    const QString component = path.section(QLatin1Char('/'), -1);
+    const qsizetype dot = component.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0) // no dot, or a hidden-file name such as ".png"
+        return {};
+    return component.mid(dot + 1);
+}
+
+QByteArray localPath(const QString &path) { return QFile::encodeName(path); }
+
+quint64 allocatedSize(const QString &path)
+{
+    struct stat status {};
+    if (::lstat(localPath(path).constData(), &status) != 0)
+        return 0;
+    return quint64(status.st_blocks) * 512;
+}
+
+} // namespace
+
+DiskCache::DiskCache(const QString &directory, const ImageCacheConfig &config)
+    : m_directory(directory), m_config(config)
+{
+}
+
+DiskCache::~DiskCache() = default;
+
+QString DiskCache::fileName(const QString &key)
+{
+    const QString digest = QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Md5).toHex());
+    const QString extension = pathExtension(key);
+    // Counted in characters as the rule says, and in bytes so a non-ASCII one still fits.
+    if (extension.isEmpty() || extension.size() >= MaxExtensionLength
+        || extension.toUtf8().size() >= MaxExtensionLength || extension.contains(QChar(0)))
+        return digest;
+    return digest + QLatin1Char('.') + extension;
+}
+
+QString DiskCache::cachePath(const QString &key) const { return QDir(m_directory).filePath(fileName(key)); }
+
+bool DiskCache::contains(const QString &key) const { return QFileInfo::exists(cachePath(key)); }
+
+QByteArray DiskCache::data(const QString &key) const
+{
+    QFile file(cachePath(key));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxEntryBytes)
+        return {};
+    return file.read(MaxEntryBytes);
+}
+
+bool DiskCache::store(const QByteArray &data, const QString &key)
+{
+    if (data.isEmpty() || !QDir().mkpath(m_directory))
+        return false;
+    const QString path = cachePath(key);
+    bool written = false;
+    if (m_config.diskCacheWritingOptions & ImageCacheConfig::AtomicWrite) {
+        QSaveFile file(path);
+        written = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+    } else {
+        QFile file(path);
+        written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
+        if (!written)
+            file.remove(); // a half-written entry would read back as a corrupt picture
+    }
+    if (written && m_config.shouldDisableiCloud) {
+        // Where the file system has no user attributes the mark is simply not kept.
+        static constexpr char No[] = "false";
+        ::setxattr(localPath(path).constData(), BackupAttribute, No, sizeof(No) - 1, 0);
+    }
+    return written;
+}
+
+QByteArray DiskCache::extendedData(const QString &key) const
+{
+    const QByteArray path = localPath(cachePath(key));
+    const ssize_t size = ::getxattr(path.constData(), MetadataAttribute, nullptr, 0);
+    if (size <= 0 || size > 64 * 1024)
+        return {};
+    QByteArray value(size, Qt::Uninitialized);
+    const ssize_t read = ::getxattr(path.constData(), MetadataAttribute, value.data(), size_t(value.size()));
+    if (read < 0)
+        return {};
+    value.truncate(read);
+    return value;
+}
+
+bool DiskCache::setExtendedData(const QByteArray &data, const QString &key)
+{
+    const QByteArray path = localPath(cachePath(key));
+    if (data.isEmpty())
+        return ::removexattr(path.constData(), MetadataAttribute) == 0;
+    return ::setxattr(path.constData(), MetadataAttribute, data.constData(), size_t(data.size()), 0) == 0;
+}
+
+void DiskCache::remove(const QString &key) { QFile::remove(cachePath(key)); }
+
+void DiskCache::clear() { QDir(m_directory).removeRecursively(); }
+
+QDateTime DiskCache::entryDate(const QString &path) const
+{
+    const QFileInfo info(path);
+    QDateTime date;
+    switch (m_config.diskCacheExpireType) {
+    case ImageCacheConfig::ExpireType::AccessDate:
+        date = info.lastRead();
+        break;
+    case ImageCacheConfig::ExpireType::ModificationDate:
+        date = info.lastModified();
+        break;
+    case ImageCacheConfig::ExpireType::CreationDate:
+        date = info.birthTime();
+        break;
+    case ImageCacheConfig::ExpireType::ChangeDate:
+        date = info.metadataChangeTime();
+        break;
+    }
+    // A file system without the chosen date (creation dates are not everywhere) ages entries
+    // by modification instead, so they still expire.
+    return date.isValid() ? date : info.lastModified();
+}
+
+void DiskCache::removeExpiredData(const QDateTime &now)
+{
+    if (!QFileInfo(m_directory).isDir())
+        return;
+    const QDateTime expiration =
+        m_config.maxDiskAge < 0 ? QDateTime() : now.addMSecs(-qint64(m_config.maxDiskAge * 1000.0));
+
+    struct Entry {
+        QString path;
+        QDateTime date;
+        quint64 size;
+    };
+    std::vector<Entry> kept;
+    quint64 total = 0;
+    // Without QDir::Hidden the iterator skips hidden files and does not descend into hidden folders.
+    QDirIterator it(m_directory, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QDateTime date = entryDate(path);
+        if (expiration.isValid() && date <= expiration) {
+            QFile::remove(path);
+            continue;
+        }
+        const quint64 size = allocatedSize(path);
+        total += size;
+        kept.push_back({path, date, size});
+    }
+
+    if (m_config.maxDiskSize == 0 || total <= m_config.maxDiskSize)
+        return;
+    const quint64 target = m_config.maxDiskSize / 2;
+    std::sort(kept.begin(), kept.end(), [](const Entry &a, const Entry &b) { return a.date < b.date; });
+    for (const Entry &entry : kept) {
+        if (QFile::remove(entry.path)) {
+            total -= entry.size;
+            if (total < target)
+                break;
+        }
+    }
+}
+
+quint64 DiskCache::totalSize() const
+{
+    quint64 total = 0;
+    QDirIterator it(m_directory, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        total += allocatedSize(it.next());
+    return total;
+}
+
+quint64 DiskCache::count() const
+{
+    quint64 count = 0;
+    QDirIterator it(m_directory, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    for (; it.hasNext(); it.next())
+        ++count;
+    return count;
+}

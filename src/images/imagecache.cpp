@@ -1,0 +1,177 @@
+#include "imagecache.h"
+
+#include "diskcache.h"
+#include "imagedecoder.h"
+#include "memorycache.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QSemaphore>
+
+ImageCache::ImageCache(const QString &cachesDirectory, const QString &nameSpace, const ImageCacheConfig &config,
+                       QObject *parent)
+    : QObject(parent),
+      m_config(config),
+      m_diskCachePath(QDir(cachesDirectory).filePath(QString::fromLatin1(QueueName) + QLatin1Char('/') + nameSpace)),
+      m_memory(config.memoryCacheClass(config)),
+      m_disk(config.diskCacheClass(m_diskCachePath, config)),
+      m_ioContext(new QObject)
+{
+    m_ioThread.setObjectName(QString::fromLatin1(QueueName));
+    m_ioContext->moveToThread(&m_ioThread);
+    m_ioThread.start();
+
+    // Leaving the foreground: on the desktop the window losing focus or being minimised.
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+            if (state != Qt::ApplicationActive && m_config.shouldRemoveExpiredDataWhenEnterBackground)
+                removeExpiredData();
+        });
+    }
+    if (auto *app = QCoreApplication::instance()) {
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] {
+            if (m_config.shouldRemoveExpiredDataWhenTerminate)
+                removeExpiredData();
+        });
+    }
+}
+
+ImageCache::~ImageCache()
+{
+    // Queued work (a store, the expiry pass on quit) finishes before the thread stops.
+    QMetaObject::invokeMethod(m_ioContext, [this] { m_ioThread.quit(); }, Qt::QueuedConnection);
+    m_ioThread.wait();
+    delete m_ioContext;
+}
+
+QString ImageCache::cachePath(const QString &key) const { return QDir(m_diskCachePath).filePath(DiskCache::fileName(key)); }
+
+void ImageCache::setConfig(const ImageCacheConfig &config)
+{
+    m_config = config;
+    m_memory->setConfig(config);
+    onIo([this, config] { m_disk->setConfig(config); });
+}
+
+std::shared_ptr<ImageCacheQuery> ImageCache::queryImage(const QString &key, QueryCompletion completion)
+{
+    auto query = std::make_shared<ImageCacheQuery>();
+    if (key.isEmpty()) {
+        completion({}, {}, CacheType::None);
+        return query;
+    }
+    if (const QImage image = m_memory->image(key); !image.isNull()) {
+        completion(image, {}, CacheType::Memory);
+        return query;
+    }
+    const bool cacheInMemory = m_config.shouldCacheImagesInMemory;
+    onIo([this, key, query, completion = std::move(completion), cacheInMemory] {
+        if (query->isCancelled())
+            return;
+        QByteArray data = m_disk->data(key);
+        QImage image;
+        if (!data.isEmpty()) {
+            image = ImageDecoder::decode(data).image;
+            if (image.isNull())
+                data.clear(); // unreadable bytes are a miss; the next download replaces them
+            else if (cacheInMemory)
+                m_memory->insert(key, image);
+        }
+        onOwner([query, completion, image, data] {
+            if (!query->isCancelled())
+                completion(image, data, image.isNull() ? CacheType::None : CacheType::Disk);
+        });
+    });
+    return query;
+}
+
+QImage ImageCache::imageFromMemory(const QString &key) const { return m_memory->image(key); }
+
+void ImageCache::storeImage(const QImage &image, const QByteArray &data, const QString &key, bool toMemory,
+                            bool toDisk, std::function<void()> completion)
+{
+    if (key.isEmpty() || image.isNull()) {
+        if (completion)
+            completion();
+        return;
+    }
+    if (toMemory && m_config.shouldCacheImagesInMemory)
+        m_memory->insert(key, image);
+    if (!toDisk) {
+        if (completion)
+            completion();
+        return;
+    }
+    onIo([this, image, data, key, completion = std::move(completion)] {
+        QByteArray bytes = data;
+        if (bytes.isEmpty()) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "PNG");
+        }
+        m_disk->store(bytes, key);
+        if (completion)
+            onOwner(completion);
+    });
+}
+
+void ImageCache::removeImage(const QString &key, bool fromDisk, std::function<void()> completion)
+{
+    m_memory->remove(key);
+    if (!fromDisk) {
+        if (completion)
+            completion();
+        return;
+    }
+    onIo([this, key, completion = std::move(completion)] {
+        m_disk->remove(key);
+        if (completion)
+            onOwner(completion);
+    });
+}
+
+void ImageCache::clearMemory() { m_memory->clear(); }
+
+void ImageCache::clearDisk(std::function<void()> completion)
+{
+    onIo([this, completion = std::move(completion)] {
+        m_disk->clear();
+        if (completion)
+            onOwner(completion);
+    });
+}
+
+void ImageCache::removeExpiredData(std::function<void()> completion)
+{
+    // Focus changes can ask many times in a row; one pending pass answers them all.
+    if (m_expiryQueued.exchange(true) && !completion)
+        return;
+    onIo([this, completion = std::move(completion)] {
+        m_expiryQueued = false;
+        m_disk->removeExpiredData();
+        if (completion)
+            onOwner(completion);
+    });
+}
+
+void ImageCache::didReceiveMemoryWarning() { m_memory->didReceiveMemoryWarning(); }
+
+void ImageCache::waitForDisk()
+{
+    QSemaphore done;
+    onIo([&done] { done.release(); });
+    done.acquire();
+}
+
+void ImageCache::onIo(std::function<void()> task)
+{
+    QMetaObject::invokeMethod(m_ioContext, std::move(task), Qt::QueuedConnection);
+}
+
+void ImageCache::onOwner(std::function<void()> task)
+{
+    // Dropped with the cache if it is destroyed first.
+    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+}

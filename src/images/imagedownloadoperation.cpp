@@ -1,0 +1,163 @@
+#include "imagedownloadoperation.h"
+
+#include "urlerrors.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <utility>
+
+ImageDownloadOperation::ImageDownloadOperation(const QUrl &url, quint64 id, const ImageDownloaderConfig &config,
+                                               QObject *parent)
+    : QObject(parent), m_url(url), m_id(id), m_config(config)
+{
+    m_timeout.setSingleShot(true);
+    connect(&m_timeout, &QTimer::timeout, this, &ImageDownloadOperation::onTimeout);
+}
+
+ImageDownloadOperation::~ImageDownloadOperation() { stopReply(); }
+
+void ImageDownloadOperation::start(QNetworkAccessManager *network, const QHash<QByteArray, QByteArray> &headers)
+{
+    m_started = true;
+    // Only web addresses: a picture address from a repository must not read local files.
+    const QString scheme = m_url.scheme().toLower();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
+        const ImageError error = UrlErrors::make(UrlErrors::UnsupportedUrl, QStringLiteral("unsupported URL"));
+        QMetaObject::invokeMethod(this, [this, error] { fail(error); }, Qt::QueuedConnection);
+        return;
+    }
+
+    QNetworkRequest request(m_url);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::HttpPipeliningAllowedAttribute, true);
+    for (auto it = headers.constBegin(); it != headers.constEnd(); ++it)
+        request.setRawHeader(it.key(), it.value());
+
+    m_reply = network->get(request);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &ImageDownloadOperation::onMetaDataChanged);
+    connect(m_reply, &QNetworkReply::readyRead, this, &ImageDownloadOperation::onReadyRead);
+    connect(m_reply, &QNetworkReply::downloadProgress, this, &ImageDownloadOperation::onProgress);
+    connect(m_reply, &QNetworkReply::finished, this, &ImageDownloadOperation::onFinished);
+    // Like a request timeout interval: the time allowed without any data arriving.
+    m_timeout.start(m_config.effectiveTimeoutMs());
+}
+
+void ImageDownloadOperation::abort()
+{
+    m_done = true;
+    stopReply();
+}
+
+void ImageDownloadOperation::onMetaDataChanged()
+{
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > m_config.maxResponseBytes)
+        fail(ImageError::image(ImageError::BadImageData, QString::fromLatin1(ImageError::DecodeFailed)));
+}
+
+void ImageDownloadOperation::onReadyRead()
+{
+    m_timeout.start();
+    readBody();
+}
+
+bool ImageDownloadOperation::readBody()
+{
+    if (m_done || !m_reply)
+        return false;
+    // Read one byte past the limit to tell "exactly the limit" from "too much".
+    m_data += m_reply->read(m_config.maxResponseBytes + 1 - m_data.size());
+    if (m_data.size() > m_config.maxResponseBytes) {
+        m_data.clear();
+        fail(ImageError::image(ImageError::BadImageData, QString::fromLatin1(ImageError::DecodeFailed)));
+        return false;
+    }
+    return true;
+}
+
+void ImageDownloadOperation::onProgress(qint64 received, qint64 expected)
+{
+    if (m_done)
+        return;
+    m_timeout.start();
+    if (m_config.minimumProgressInterval > 0 && expected > 0) {
+        const double fraction = double(received) / double(expected);
+        if (received < expected && fraction - m_lastReported < m_config.minimumProgressInterval)
+            return;
+        m_lastReported = fraction;
+    }
+    emit progress(received, expected);
+}
+
+void ImageDownloadOperation::onFinished()
+{
+    if (m_done || !m_reply)
+        return;
+    m_timeout.stop();
+    if (!readBody())
+        return;
+    QNetworkReply *reply = m_reply;
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const QNetworkReply::NetworkError networkError = reply->error();
+    const ImageError transportError =
+        networkError == QNetworkReply::NoError ? ImageError{} : UrlErrors::fromReply(networkError, reply->errorString());
+
+    if (status.isValid()) {
+        const int code = status.toInt();
+        if (!m_config.acceptableStatusCodes.contains(code)) {
+            if (code == 304)
+                fail(ImageError::image(ImageError::CacheNotModified, QString::fromLatin1(ImageError::NotModified)));
+            else
+                fail(ImageError::invalidStatus(code, transportError));
+            return;
+        }
+    }
+    if (!transportError.isNull()) {
+        fail(transportError);
+        return;
+    }
+    if (!m_config.acceptableContentTypes.isEmpty()) {
+        const QString type = reply->header(QNetworkRequest::ContentTypeHeader).toString().section(QLatin1Char(';'), 0, 0).trimmed().toLower();
+        if (!m_config.acceptableContentTypes.contains(type)) {
+            fail(ImageError::image(ImageError::InvalidDownloadContentType,
+                                   QString::fromLatin1(ImageError::InvalidContentTypeFormat).arg(type)));
+            return;
+        }
+    }
+    m_done = true;
+    const QByteArray data = std::exchange(m_data, {});
+    stopReply();
+    emit bodyReceived(data);
+}
+
+void ImageDownloadOperation::onTimeout()
+{
+    fail(UrlErrors::make(UrlErrors::TimedOut, QStringLiteral("The request timed out.")));
+}
+
+void ImageDownloadOperation::fail(const ImageError &error)
+{
+    if (m_done)
+        return;
+    m_done = true;
+    m_timeout.stop();
+    m_data.clear();
+    stopReply();
+    emit failed(error);
+}
+
+void ImageDownloadOperation::stopReply()
+{
+    if (!m_reply)
+        return;
+    QNetworkReply *reply = m_reply;
+    m_reply = nullptr;
+    disconnect(reply, nullptr, this, nullptr);
+    if (reply->isRunning())
+        reply->abort();
+    reply->deleteLater();
+}
