@@ -4,7 +4,9 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QFile>
 #include <QtEndian>
+#include <QtTest>
 
 // Pictures for the image tests, made on the spot.
 namespace ImageTestData {
@@ -61,6 +63,33 @@ inline QByteArray hugePngHeader(quint32 width, quint32 height)
     png += chunk("IDAT", QByteArray::fromHex("789c030000000001")); // an empty zlib stream
     png += chunk("IEND", {});
     return png;
+}
+
+// LoopbackServer cannot be destroyed while a connection is still open on its side (its
+// hang-up handler would touch members already gone). Clients here hang up first; this waits
+// until the server has seen every hang-up, read from the kernel's table of TCP connections.
+inline bool serverConnectionsClosed(quint16 port)
+{
+    QFile table(QStringLiteral("/proc/net/tcp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray localPort = QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
+    for (const QByteArray &line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 4 || !fields[1].endsWith(":" + localPort))
+            continue;
+        if (fields[3] == "01" || fields[3] == "08") // established, or closed by the client only
+            return false;
+    }
+    return true;
+}
+
+inline void waitForServerHangUps(quint16 port)
+{
+    if (!QTest::qWaitFor([port] { return serverConnectionsClosed(port); }, 5000))
+        qWarning("the loopback server still has open connections");
+    // A reset connection leaves the kernel's table before the server has read the reset.
+    QTest::qWait(20);
 }
 
 } // namespace ImageTestData
