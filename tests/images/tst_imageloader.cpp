@@ -5,6 +5,7 @@
 #include "imageloader.h"
 #include "imagetestdata.h"
 #include "loopbackserver.h"
+#include "servedloopback.h"
 #include "tempdataroot.h"
 #include "urlerrors.h"
 
@@ -20,15 +21,8 @@ Q_DECLARE_METATYPE(LoopbackServer::Response)
 
 namespace {
 
-// A loopback server that outlives the clients made after it, and waits for their hang-ups.
-struct Server {
-    Server() { server.start(); }
-    ~Server() { ImageTestData::waitForServerHangUps(server.port()); }
-    LoopbackServer server;
-};
-
 // A cache, a downloader and a loader on a temporary directory, with a loopback server.
-struct Rig : Server {
+struct Rig : ServedLoopback {
     explicit Rig(const ImageDownloaderConfig &config = {})
         : cache(dir.path()), downloader(config, QStringLiteral("TestAgent/1.0")), loader(&cache, &downloader)
     {
@@ -293,7 +287,7 @@ private slots:
 
     void requestsCarryTheDefaultHeadersAndNoCookies()
     {
-        Server local;
+        ServedLoopback local;
         LoopbackServer &server = local.server;
         TempDataRoot root;
         AppContext *context = root.context();
@@ -430,7 +424,7 @@ private slots:
 
     void unwritableCacheKeepsPicturesInMemory()
     {
-        Server local;
+        ServedLoopback local;
         LoopbackServer &server = local.server;
         QTemporaryDir dir;
         QFile blocker(dir.filePath("com.quillon.ImageCache"));
