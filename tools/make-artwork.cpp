@@ -362,7 +362,7 @@ QImage moon()
     stars(image, 21, 500);
     const V3 light = V3{0.62, -0.28, 0.73}.normalized();
     const auto all = craters(5, 520, 0.01, 0.13);
-    sphere(image, QPointF(Width * 0.5, Height * 0.47), Width * 0.42,
+    sphere(image, QPointF(Width * 0.5, Height * 0.55), Width * 0.42,
            [&](V3 n) {
                const V3 p = rotate(n, 0.2, 0.4);
                const double maria = smoothstep(-0.05, 0.2, fbm(p * 1.4, 5, 91));
@@ -386,7 +386,7 @@ QImage mars()
     stars(image, 33, 650);
     const V3 light = V3{-0.6, -0.25, 0.76}.normalized();
     const auto all = craters(9, 120, 0.01, 0.07);
-    sphere(image, QPointF(Width * 0.5, Height * 0.5), Width * 0.43,
+    sphere(image, QPointF(Width * 0.5, Height * 0.55), Width * 0.43,
            [&](V3 n) {
                const V3 p = rotate(n, 0.3, 1.7);
                const double dark = smoothstep(-0.05, 0.3, fbm(p * 1.7 + V3{fbm(p * 3, 3, 95) * 0.5, 0, 0}, 6, 93));
@@ -625,7 +625,7 @@ QImage aechmea()
         p.restore();
     }
     // The pink bract cone, built from spiky scales.
-    const QPointF cone(Width * 0.5, Height * 0.42);
+    const QPointF cone(Width * 0.5, Height * 0.45);
     std::mt19937 rng(3);
     std::uniform_real_distribution<double> u(0, 1);
     for (int row = 0; row < 14; ++row) {
@@ -666,7 +666,7 @@ QImage gloriosa()
     backdrop(image, 0x1a0707, 0x050202, {{0.25, 0.25, 0.35, 0x5a1a10, 0.6}, {0.8, 0.75, 0.3, 0x3b2a08, 0.5}}, 60);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF centre(Width * 0.5, Height * 0.47);
+    const QPointF centre(Width * 0.5, Height * 0.56);
     zoom(p, centre, 1.5);
     // Six wavy petals swept back and up, red with golden edges.
     for (int i = 0; i < 6; ++i) {
@@ -726,9 +726,9 @@ QImage aquilegia()
     p.setPen(QPen(qcolor(0x4f7a3a), 10, Qt::SolidLine, Qt::RoundCap));
     QPainterPath stem;
     stem.moveTo(Width * 0.5, Height * 1.02);
-    stem.cubicTo(Width * 0.55, Height * 0.8, Width * 0.44, Height * 0.65, Width * 0.5, Height * 0.5);
+    stem.cubicTo(Width * 0.55, Height * 0.85, Width * 0.44, Height * 0.72, Width * 0.5, Height * 0.6);
     p.drawPath(stem);
-    const QPointF centre(Width * 0.5, Height * 0.42);
+    const QPointF centre(Width * 0.5, Height * 0.55);
     zoom(p, centre, 1.55);
     // Five spurs reaching back behind the flower.
     for (int i = 0; i < 5; ++i) {
@@ -842,8 +842,8 @@ QImage fritillaria()
         p.setClipping(false);
         p.restore();
     };
-    bell(QPointF(Width * 0.42, Height * 0.32), 1.15, 12);
-    bell(QPointF(Width * 0.78, Height * 0.56), 0.7, -8);
+    bell(QPointF(Width * 0.42, Height * 0.42), 1.15, 12);
+    bell(QPointF(Width * 0.8, Height * 0.62), 0.7, -8);
     return image;
 }
 
@@ -904,7 +904,7 @@ QImage muscari()
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < 5; ++i)
         leaf(p, QPointF(Width * (0.3 + i * 0.1), Height * 1.03), -20 + i * 10, Height * 0.4, 22, 0x5f8f3a, 0x2f5a1f);
-    spike(p, Width * 0.5, Height * 0.2, 760, 1.2);
+    spike(p, Width * 0.5, Height * 0.3, 720, 1.2);
     return image;
 }
 
@@ -915,8 +915,8 @@ QImage helleborus()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < 4; ++i)
-        leaf(p, QPointF(Width * 0.5, Height * 0.98), -60 + i * 40, Height * 0.45, 90, 0x4f7a3a, 0x24401a);
-    const QPointF centre(Width * 0.5, Height * 0.42);
+        leaf(p, QPointF(Width * 0.5, Height * 1.02), -60 + i * 40, Height * 0.36, 90, 0x4f7a3a, 0x24401a);
+    const QPointF centre(Width * 0.5, Height * 0.55);
     zoom(p, centre, 1.25);
     std::mt19937 rng(12);
     std::uniform_real_distribution<double> u(0, 1);
