@@ -5,9 +5,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include <sys/stat.h>
@@ -67,9 +68,12 @@ bool DiskCache::contains(const QString &key) const { return QFileInfo::exists(ca
 QByteArray DiskCache::data(const QString &key) const
 {
     QFile file(cachePath(key));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxEntryBytes)
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    return file.read(MaxEntryBytes);
+    const qint64 size = file.size();
+    if (size <= 0 || size > MaxEntryBytes)
+        return {};
+    return file.read(size);
 }
 
 bool DiskCache::store(const QByteArray &data, const QString &key)
@@ -79,8 +83,13 @@ bool DiskCache::store(const QByteArray &data, const QString &key)
     const QString path = cachePath(key);
     bool written = false;
     if (m_config.diskCacheWritingOptions & ImageCacheConfig::AtomicWrite) {
-        QSaveFile file(path);
-        written = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+        // A temporary file renamed over the entry: readers see the old bytes or the new, never
+        // half. No sync to disk: after a crash an entry may be empty, which reads as a miss.
+        QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+        written = file.open() && file.write(data) == data.size() && file.flush()
+                  && ::rename(localPath(file.fileName()).constData(), localPath(path).constData()) == 0;
+        if (written)
+            file.setAutoRemove(false);
     } else {
         QFile file(path);
         written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();

@@ -3,12 +3,13 @@
 #include "diskcache.h"
 #include "imagedecoder.h"
 #include "memorycache.h"
+#include "serialqueue.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QSemaphore>
+#include <utility>
 
 ImageCache::ImageCache(const QString &cachesDirectory, const QString &nameSpace, const ImageCacheConfig &config,
                        QObject *parent)
@@ -17,12 +18,8 @@ ImageCache::ImageCache(const QString &cachesDirectory, const QString &nameSpace,
       m_diskCachePath(QDir(cachesDirectory).filePath(QString::fromLatin1(QueueName) + QLatin1Char('/') + nameSpace)),
       m_memory(config.memoryCacheClass(config)),
       m_disk(config.diskCacheClass(m_diskCachePath, config)),
-      m_ioContext(new QObject)
+      m_io(std::make_unique<SerialQueue>(QString::fromLatin1(QueueName)))
 {
-    m_ioThread.setObjectName(QString::fromLatin1(QueueName));
-    m_ioContext->moveToThread(&m_ioThread);
-    m_ioThread.start();
-
     // Leaving the foreground: on the desktop the window losing focus or being minimised.
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -41,9 +38,7 @@ ImageCache::ImageCache(const QString &cachesDirectory, const QString &nameSpace,
 ImageCache::~ImageCache()
 {
     // Queued work (a store, the expiry pass on quit) finishes before the thread stops.
-    QMetaObject::invokeMethod(m_ioContext, [this] { m_ioThread.quit(); }, Qt::QueuedConnection);
-    m_ioThread.wait();
-    delete m_ioContext;
+    m_io.reset();
 }
 
 QString ImageCache::cachePath(const QString &key) const { return QDir(m_diskCachePath).filePath(DiskCache::fileName(key)); }
@@ -158,20 +153,30 @@ void ImageCache::removeExpiredData(std::function<void()> completion)
 
 void ImageCache::didReceiveMemoryWarning() { m_memory->didReceiveMemoryWarning(); }
 
-void ImageCache::waitForDisk()
-{
-    QSemaphore done;
-    onIo([&done] { done.release(); });
-    done.acquire();
-}
+void ImageCache::waitForDisk() { m_io->waitForIdle(); }
 
-void ImageCache::onIo(std::function<void()> task)
-{
-    QMetaObject::invokeMethod(m_ioContext, std::move(task), Qt::QueuedConnection);
-}
+void ImageCache::onIo(std::function<void()> task) { m_io->post(std::move(task)); }
 
 void ImageCache::onOwner(std::function<void()> task)
 {
+    // One wake-up of the owner's thread carries every result that is ready by then.
+    QMutexLocker lock(&m_ownerTasksLock);
+    m_ownerTasks.push_back(std::move(task));
+    if (std::exchange(m_ownerDrainPosted, true))
+        return;
+    lock.unlock();
     // Dropped with the cache if it is destroyed first.
-    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ImageCache::runOwnerTasks, Qt::QueuedConnection);
+}
+
+void ImageCache::runOwnerTasks()
+{
+    std::deque<std::function<void()>> tasks;
+    {
+        QMutexLocker lock(&m_ownerTasksLock);
+        tasks.swap(m_ownerTasks);
+        m_ownerDrainPosted = false;
+    }
+    for (auto &task : tasks)
+        task();
 }

@@ -4,7 +4,8 @@
 
 #include <QImage>
 #include <QObject>
-#include <QThread>
+#include <QMutex>
+#include <deque>
 #include <QtQml/qqmlregistration.h>
 #include <atomic>
 #include <functional>
@@ -12,6 +13,7 @@
 
 class DiskCache;
 class MemoryCache;
+class SerialQueue;
 
 // A running cache query; cancelling it means its completion is never called.
 class ImageCacheQuery
@@ -72,12 +74,16 @@ public:
 private:
     void onIo(std::function<void()> task);
     void onOwner(std::function<void()> task);
+    void runOwnerTasks();
 
     ImageCacheConfig m_config;
     QString m_diskCachePath;
     std::unique_ptr<MemoryCache> m_memory;
     std::unique_ptr<DiskCache> m_disk; // touched only on the input/output thread
-    QThread m_ioThread;
-    QObject *m_ioContext;
+    std::unique_ptr<SerialQueue> m_io;
     std::atomic_bool m_expiryQueued{false};
+    // Results of disk work waiting for the owner's thread, handed over in batches.
+    QMutex m_ownerTasksLock;
+    std::deque<std::function<void()>> m_ownerTasks;
+    bool m_ownerDrainPosted = false;
 };

@@ -70,8 +70,15 @@ std::shared_ptr<ImageDownloadToken> ImageDownloader::downloadImage(const QUrl &u
         });
         connect(operation, &ImageDownloadOperation::failed, this,
                 [this, url, id](const ImageError &error) { deliver(url, id, {}, {}, error); });
-        connect(operation, &ImageDownloadOperation::bodyReceived, this,
-                [this, operation](const QByteArray &data) { decode(operation, data); });
+        connect(operation, &ImageDownloadOperation::bodyReceived, this, [this, operation](const QByteArray &data) {
+            // The network part is over: the next download may start while this one decodes.
+            {
+                QMutexLocker lock(&m_downloadsLock);
+                m_active.remove(operation);
+            }
+            startQueued();
+            decode(operation, data);
+        });
         it = m_downloads.insert(url, Download{operation, {}});
         m_queue.append(operation);
     }
@@ -146,7 +153,7 @@ void ImageDownloader::setHttpHeader(const QByteArray &name, const QByteArray &va
 int ImageDownloader::runningDownloadCount() const
 {
     QMutexLocker lock(&m_downloadsLock);
-    return m_running;
+    return int(m_active.size());
 }
 
 int ImageDownloader::queuedDownloadCount() const
@@ -168,10 +175,10 @@ void ImageDownloader::startQueued()
         ImageDownloadOperation *next = nullptr;
         {
             QMutexLocker lock(&m_downloadsLock);
-            if (m_running >= limit || m_queue.isEmpty())
+            if (m_active.size() >= limit || m_queue.isEmpty())
                 return;
             next = m_queue.takeFirst();
-            ++m_running;
+            m_active.insert(next);
         }
         next->start(m_network, m_headers);
     }
@@ -232,8 +239,8 @@ ImageDownloader::Download ImageDownloader::detach(const QUrl &url)
     Download download = m_downloads.take(url);
     if (!download.operation)
         return download;
-    if (!m_queue.removeOne(download.operation))
-        --m_running; // it had started
+    m_queue.removeOne(download.operation);
+    m_active.remove(download.operation);
     return download;
 }
 

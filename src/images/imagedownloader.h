@@ -10,6 +10,7 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QSet>
 #include <QThreadPool>
 #include <QUrl>
 #include <functional>
@@ -100,7 +101,8 @@ private:
     mutable QMutex m_downloadsLock; // the URL-to-download map may be inspected from any thread
     QHash<QUrl, Download> m_downloads;
     QList<ImageDownloadOperation *> m_queue;
-    int m_running = 0;
+    // Downloads holding one of the maxConcurrentDownloads network slots; decoding holds none.
+    QSet<ImageDownloadOperation *> m_active;
     quint64 m_nextId = 0;
     QThreadPool m_decoders;
 };
