@@ -33,6 +33,9 @@ Item {
         id: lockComponent
         Lockscreen {
             Foreground.color: "white"
+            // "Cancel" on a passcode screen: a new lock screen replaces the whole chain, which
+            // can never be seen again.
+            onFreshLockRequested: content.replace(Easing.InQuad)
         }
     }
 }

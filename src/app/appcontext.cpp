@@ -31,7 +31,10 @@ AppContext::AppContext(const QString &dataRoot, const DeviceInfo::Profile &profi
       m_urlOpener(new UrlOpener(this)),
       m_wallpapers(new WallpaperFiles(QDir(dataRoot).filePath(QStringLiteral("Documents")), this)),
       m_network(new QNetworkAccessManager(this)),
-      m_simulator(new Simulator(dataRoot, this))
+      m_simulator(new Simulator(dataRoot, this)),
+      m_biometrics(new SimulatedBiometrics(m_simulator->stateFile(), m_device->biometryKind(), this)),
+      m_torch(new SysfsTorch(QStringLiteral("/sys/class/leds"), this)),
+      m_haptics(new DesktopHaptics(this))
 {
     m_imageCache = new ImageCache(QDir(dataRoot).filePath(QStringLiteral("Caches")), QStringLiteral("default"),
                                   ImageCacheConfig::defaultConfig(), this);

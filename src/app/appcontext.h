@@ -5,9 +5,12 @@
 #include <QtQml/qqmlregistration.h>
 
 #include "clock.h"
+#include "desktophaptics.h"
 #include "deviceinfo.h"
 #include "settingsstore.h"
+#include "simulatedbiometrics.h"
 #include "simulator.h"
+#include "sysfstorch.h"
 #include "urlopener.h"
 #include "wallpaperfiles.h"
 
@@ -34,6 +37,9 @@ class AppContext : public QObject
     Q_PROPERTY(UrlOpener *urlOpener READ urlOpener CONSTANT)
     Q_PROPERTY(WallpaperFiles *wallpapers READ wallpapers CONSTANT)
     Q_PROPERTY(Simulator *simulator READ simulator CONSTANT)
+    Q_PROPERTY(SimulatedBiometrics *biometrics READ biometrics CONSTANT)
+    Q_PROPERTY(SysfsTorch *torch READ torch CONSTANT)
+    Q_PROPERTY(DesktopHaptics *haptics READ haptics CONSTANT)
 
 public:
     AppContext(const QString &dataRoot, const DeviceInfo::Profile &profile = DeviceInfo::FaceIdPhone,
@@ -63,6 +69,9 @@ public:
     ImageDownloader *imageDownloader() const { return m_imageDownloader; }
     ImageLoader *imageLoader() const { return m_imageLoader; }
     Simulator *simulator() const { return m_simulator; }
+    SimulatedBiometrics *biometrics() const { return m_biometrics; }
+    SysfsTorch *torch() const { return m_torch; }
+    DesktopHaptics *haptics() const { return m_haptics; }
 
 signals:
     // The hardware menu's "Home" button; the home screen decides what it does.
@@ -80,4 +89,7 @@ private:
     ImageDownloader *m_imageDownloader = nullptr;
     ImageLoader *m_imageLoader = nullptr;
     Simulator *m_simulator;
+    SimulatedBiometrics *m_biometrics;
+    SysfsTorch *m_torch;
+    DesktopHaptics *m_haptics;
 };

@@ -1,47 +1,75 @@
 import QtQuick
 import Kestrel.App
+import Kestrel.Lock
 import Kestrel.Ui
 
-// The lock screen as far as it goes today: its wallpaper and the clock strings formatted when
-// it was made. The buttons and the unlock flow come with the lock and unlock work.
+// The lock screen and the router of the flow: by its flags it shows the camera placeholder,
+// the home screen, the passcode screen or its own lock content, cross-fading on the curve of
+// the action that changed them.
 Item {
     id: lock
     objectName: "lockscreen"
 
-    // Formatted once, at creation; nothing refreshes them.
-    readonly property var clockStrings: AppContext.clock.lockStrings()
+    // The passcode screen inside asked for a new lock screen in its place; the flow's root
+    // replaces the whole chain, since nothing of it can be seen again.
+    signal freshLockRequested()
 
-    Setting { id: wallpaperName; key: "Lockscreen_Wallpaper"; defaultValue: "Wallpaper" }
-    Setting { id: wallpaperCustom; key: "Lockscreen_Wallpaper_Custom"; defaultValue: false }
+    readonly property alias model: lockModel
 
-    Wallpaper {
-        objectName: "lockWallpaper"
-        anchors.fill: parent
-        name: wallpaperName.value
-        custom: wallpaperCustom.value
-        customFileName: "CustomWallpaperLock"
+    LockscreenModel {
+        id: lockModel
     }
 
-    Column {
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.top: parent.top
-        anchors.topMargin: AppContext.device.topInset + 60
-
-        Text {
-            objectName: "lockTime"
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: lock.clockStrings.KestrelTime
-            color: Foreground.color
-            font.pixelSize: 80
-            font.weight: Font.Thin
+    CrossFadeView {
+        id: body
+        anchors.fill: parent
+        easingType: lockModel.transitionEasing
+        sourceComponent: {
+            switch (lockModel.shown) {
+            case LockscreenModel.Camera: return cameraComponent
+            case LockscreenModel.Home: return homeComponent
+            case LockscreenModel.Passcode: return passcodeComponent
+            default: return contentComponent
+            }
         }
-        Text {
-            objectName: "lockDate"
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: lock.clockStrings.KestrelDate
-            color: Foreground.color
-            font.pixelSize: 25
-            font.weight: Font.Light
+    }
+
+    Component {
+        id: contentComponent
+        LockContent {
+            model: lockModel
+        }
+    }
+
+    Component {
+        id: cameraComponent
+        CameraPlaceholder {
+            onCloseRequested: lockModel.closeCamera()
+        }
+    }
+
+    // The home and passcode screens load only when first shown, keeping the lock screen's own
+    // start quick.
+    Component {
+        id: homeComponent
+        Loader {
+            objectName: "homeLoader"
+            Component.onCompleted: setSource("qrc:/Kestrel/Home/HomeScreen.qml",
+                                             { pageOwner: lockModel, clockStrings: lockModel.homeClockStrings() })
+        }
+    }
+
+    Component {
+        id: passcodeComponent
+        Loader {
+            id: passcodeLoader
+            objectName: "passcodeLoader"
+            Component.onCompleted: setSource("qrc:/Kestrel/Lock/Unlockscreen.qml")
+            Connections {
+                target: passcodeLoader.item
+                ignoreUnknownSignals: true
+                function onFreshLockRequested() { lock.freshLockRequested() }
+            }
         }
     }
 }

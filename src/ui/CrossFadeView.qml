@@ -11,6 +11,13 @@ Item {
     property int duration: 350
     readonly property Item currentItem: d.current
 
+    // Replaces the current item by a new one of the same component, fading on the given curve.
+    function replace(curve) {
+        if (curve !== undefined)
+            easingType = curve
+        d.swap(d.ready)
+    }
+
     onSourceComponentChanged: d.swap(d.ready)
     Component.onCompleted: {
         d.ready = true

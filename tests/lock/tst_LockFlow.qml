@@ -1,0 +1,243 @@
+import QtQuick
+import QtTest
+import Kestrel.App
+import Kestrel.Lock
+import Kestrel.Platform
+import Kestrel.Testing
+
+// The flow from lock screen to home through the real screens, driven by taps.
+TestCase {
+    id: testCase
+    name: "LockFlow"
+    when: windowShown
+    width: 390
+    height: 844
+    visible: true
+
+    Component {
+        id: appComponent
+        KestrelApp { width: 390; height: 844 }
+    }
+
+    property var app: null
+
+    function init() {
+        TestSupport.clearSettings()
+        TestSupport.setSetting("Setup_Complete", true)
+        AppContext.biometrics.enrolled = true
+        if (AppContext.biometrics.evaluating)
+            AppContext.biometrics.answer(SimulatedBiometrics.Cancel)
+    }
+
+    function launch(usePasscode, passcode, biometrics) {
+        TestSupport.setSetting("Use_Passcode", usePasscode)
+        TestSupport.setSetting("App_Passcode", passcode)
+        TestSupport.setSetting("Use_FaceID_TouchID", biometrics)
+        app = createTemporaryObject(appComponent, testCase)
+        verify(app)
+        waitForContent()
+        return app
+    }
+
+    // The newest lock screen (a "Cancel" replaces the old one, which then fades away).
+    function lock() {
+        return app.children[app.children.length - 1].currentItem
+    }
+    function waitForContent() {
+        tryVerify(() => lock() && lock().objectName === "lockscreen" && findChild(lock(), "lockContent") !== null,
+                  2000, "no lock content shown")
+    }
+    function shownObject(name) { return findChild(lock(), name) }
+    function tap(name) {
+        const item = shownObject(name)
+        verify(item, "nothing named " + name + " is shown")
+        mouseClick(item)
+    }
+    function home() { return findChild(lock(), "homeScreen") }
+    function unlockscreen() { return findChild(lock(), "unlockscreen") }
+    function typeDigits(digits) {
+        for (const d of digits)
+            mouseClick(findChild(unlockscreen(), "key" + d))
+    }
+
+    function test_noPasscodeGoesStraightHome() {
+        launch(false, "123456", true)
+        verify(!shownObject("lockSymbol").visible, "no lock symbol without a passcode")
+        verify(!AppContext.biometrics.evaluating, "no biometric prompt without a passcode")
+        tap("pressHomeButton")
+        tryVerify(() => home() !== null, 2000, "the home screen did not open")
+        compare(unlockscreen(), null)
+        compare(home().clockStrings.KestrelDayOfMonth !== undefined, true)
+    }
+
+    function test_passcodeScreenThenRightDigits() {
+        launch(true, "123456", false)
+        compare(shownObject("lockSymbol").name, "lock.fill")
+        tap("pressHomeButton")
+        tryVerify(() => unlockscreen() !== null)
+        const unlock = unlockscreen()
+        tryVerify(() => findChild(unlock, "keypadContent") !== null)
+        compare(findChild(unlock, "passcodeTitle").text, "Enter Passcode")
+        compare(findChild(unlock, "cancelDeleteButton").text, "Cancel")
+        typeDigits("12345")
+        compare(findChild(unlock, "dot5").name, "circle.fill")
+        compare(findChild(unlock, "dot6").name, "circle")
+        compare(findChild(unlock, "cancelDeleteButton").text, "Delete")
+        typeDigits("6")
+        tryVerify(() => home() !== null, 2000, "the right passcode did not open the home screen")
+    }
+
+    function test_wrongDigitsClearAndDelete() {
+        launch(true, "123456", false)
+        tap("pressHomeButton")
+        tryVerify(() => unlockscreen() !== null && findChild(unlockscreen(), "keypadContent") !== null)
+        const unlock = unlockscreen()
+        typeDigits("111111")
+        tryCompare(unlock.model, "Password", "")
+        compare(findChild(unlock, "dot1").name, "circle")
+        compare(findChild(unlock, "dot1").opacity, 0.5)
+        typeDigits("123")
+        mouseClick(findChild(unlock, "cancelDeleteButton"))
+        compare(unlock.model.Password, "12")
+        compare(findChild(unlock, "dot3").name, "circle")
+        compare(home(), null)
+    }
+
+    function test_emptyStoredPasscodeOpensAtOnce() {
+        launch(true, "", false)
+        tap("pressHomeButton")
+        tryVerify(() => home() !== null, 2000, "an empty stored passcode must be accepted on sight")
+    }
+
+    function test_biometricMatchOnLockContent() {
+        launch(true, "123456", true)
+        tryVerify(() => AppContext.biometrics.evaluating, 1000, "no biometric prompt on the lock content")
+        compare(AppContext.biometrics.reason, "To Unlock Kestrel")
+        AppContext.biometrics.answer(SimulatedBiometrics.Matching)
+        tryCompare(shownObject("lockSymbol"), "name", "lock.open.fill")
+        tap("pressHomeButton")
+        tryVerify(() => home() !== null, 2000, "a biometric match must open without the passcode")
+        compare(unlockscreen(), null)
+    }
+
+    function test_biometricMatchOnKeypadFillsThePasscode() {
+        launch(true, "98765432", true) // too long to type: only a match opens
+        AppContext.biometrics.answer(SimulatedBiometrics.NonMatching)
+        tap("pressHomeButton")
+        tryVerify(() => unlockscreen() !== null)
+        tryVerify(() => AppContext.biometrics.evaluating, 1000, "no biometric prompt on the keypad")
+        compare(findChild(unlockscreen(), "passcodeTitle").text, "Face ID or Enter Passcode")
+        AppContext.biometrics.answer(SimulatedBiometrics.Matching)
+        tryVerify(() => home() !== null, 2000)
+    }
+
+    function test_sensorThatCannotEvaluateShowsNothing() {
+        AppContext.biometrics.enrolled = false
+        launch(true, "123456", true)
+        wait(50)
+        verify(!AppContext.biometrics.evaluating)
+        compare(shownObject("lockSymbol").name, "lock.fill")
+    }
+
+    function test_cameraPlaceholderBlocksAndReoffersBiometrics() {
+        launch(true, "123456", true)
+        tryVerify(() => AppContext.biometrics.evaluating)
+        AppContext.biometrics.answer(SimulatedBiometrics.Matching)
+        tryCompare(lock().model, "Unlocked", true)
+        tap("cameraButton")
+        tryVerify(() => shownObject("cameraPlaceholder") !== null)
+        // Nothing else is reachable from the placeholder, not even with the phone unlocked.
+        lock().model.pressHome()
+        AppContext.homePressed()
+        mouseClick(shownObject("cameraPlaceholder"), 20, 20)
+        wait(50)
+        verify(shownObject("cameraPlaceholder") !== null)
+        compare(home(), null)
+        tap("cameraMessage")
+        tryVerify(() => shownObject("lockContent") !== null)
+        tryVerify(() => AppContext.biometrics.evaluating, 1000, "closing the camera must offer biometrics again")
+    }
+
+    function test_cancelNestsAFreshLockScreen() {
+        launch(true, "123456", false)
+        tap("torchButton")
+        verify(lock().model.torchState.isOn)
+        tap("pressHomeButton")
+        tryVerify(() => unlockscreen() !== null)
+        const first = lock()
+        mouseClick(findChild(unlockscreen(), "cancelDeleteButton"))
+        tryVerify(() => lock() !== first && findChild(lock(), "lockContent") !== null, 2000)
+        verify(!lock().model.torchState.isOn, "the new lock screen starts with the torch flag off")
+        verify(!lock().model.Unlocked)
+        tap("pressHomeButton")
+        tryVerify(() => unlockscreen() !== null, 2000, "a second passcode screen")
+    }
+
+    function test_circularButtonsPlayOneHeavyHapticBeforeTheirChange() {
+        launch(false, "", false)
+        const model = lock().model
+        const seen = []
+        const recorder = (style) => seen.push([style, model.torchState.isOn, model.OpenCamera])
+        AppContext.haptics.impacted.connect(recorder)
+        tap("torchButton")
+        tap("torchButton")
+        tap("cameraButton")
+        AppContext.haptics.impacted.disconnect(recorder)
+        compare(seen.length, 3)
+        compare(JSON.stringify(seen), JSON.stringify([[2, false, false], [2, true, false], [2, false, false]]))
+        verify(!model.torchState.isOn)
+        verify(model.OpenCamera)
+    }
+
+    // With a passcode set, every route but the passcode, a match or the allowed stored-passcode
+    // cases leaves the phone locked.
+    function test_noBackDoorToHome() {
+        launch(true, "123456", true)
+        AppContext.biometrics.answer(SimulatedBiometrics.NonMatching)
+        for (let round = 0; round < 3; ++round) {
+            AppContext.homePressed()
+            tap("torchButton")
+            tap("cameraButton")
+            tryVerify(() => shownObject("cameraPlaceholder") !== null)
+            lock().model.pressHome()
+            tap("cameraMessage")
+            waitForContent()
+            if (AppContext.biometrics.evaluating)
+                AppContext.biometrics.answer(SimulatedBiometrics.Cancel)
+            tap("pressHomeButton")
+            tryVerify(() => unlockscreen() !== null && findChild(unlockscreen(), "keypadContent") !== null)
+            if (AppContext.biometrics.evaluating)
+                AppContext.biometrics.answer(SimulatedBiometrics.NonMatching)
+            AppContext.homePressed()
+            typeDigits("000000")
+            mouseClick(findChild(unlockscreen(), "cancelDeleteButton"))
+            waitForContent()
+            compare(home(), null, "round " + round + " reached the home screen")
+        }
+        compare(home(), null)
+    }
+
+    // Screens that can never be seen again are released.
+    function test_cancelCyclesDoNotGrowTheTree() {
+        launch(true, "123456", false)
+        function cycle() {
+            lock().model.pressHome()
+            tryVerify(() => unlockscreen() !== null && unlockscreen().model !== undefined, 2000)
+            unlockscreen().model.pressCancel()
+            tryVerify(() => findChild(lock(), "lockContent") !== null, 2000)
+        }
+        for (let i = 0; i < 10; ++i)
+            cycle()
+        wait(600)
+        const after10 = TestSupport.objectCount(app)
+        // Replaced screens go once their fade ends; give the fades time now and then.
+        for (let i = 1; i <= 1000; ++i) {
+            cycle()
+            if (i % 50 === 0)
+                wait(400)
+        }
+        wait(600)
+        const after1010 = TestSupport.objectCount(app)
+        verify(after1010 <= after10, "live objects grew from " + after10 + " to " + after1010)
+    }
+}
