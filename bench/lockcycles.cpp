@@ -1,0 +1,84 @@
+// Resident memory across "Press home to open" then "Cancel" round trips on the real screens:
+// after 10 cycles (the baseline) and after 1,000. Goal: growth under 5%.
+#include "appcontext.h"
+#include "staticplugins.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+static double residentMiB()
+{
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toDouble() * 4096 / (1024.0 * 1024.0);
+}
+
+template<typename T>
+static T *newest(QObject *root, const char *name)
+{
+    const QList<T *> all = root->findChildren<T *>(QString::fromLatin1(name));
+    return all.isEmpty() ? nullptr : all.last();
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    QTemporaryDir data;
+    AppContext context(data.path());
+    context.haptics()->setUseFeedbackd(false);
+    context.settings()->setValue("Setup_Complete", true);
+    context.settings()->setValue("Use_Passcode", true);
+    context.settings()->setValue("App_Passcode", QString("123456"));
+
+    QQmlEngine engine;
+    context.installInto(engine);
+    QQuickWindow window;
+    window.resize(390, 844);
+    QQmlComponent component(&engine, QUrl("qrc:/Kestrel/App/KestrelApp.qml"));
+    auto *root = qobject_cast<QQuickItem *>(component.create());
+    if (!root) {
+        QTextStream(stderr) << component.errorString();
+        return 1;
+    }
+    root->setParentItem(window.contentItem());
+    root->setSize(QSizeF(390, 844));
+    window.show();
+
+    auto cycle = [&] {
+        QObject *lock = newest<QObject>(root, "lockscreen");
+        QMetaObject::invokeMethod(lock->property("model").value<QObject *>(), "pressHome");
+        QObject *unlock = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((unlock = newest<QObject>(root, "unlockscreen")) != nullptr, 5000);
+        QMetaObject::invokeMethod(unlock->property("model").value<QObject *>(), "pressCancel");
+        QTest::qWait(20);
+    };
+    auto run = [&](int cycles) {
+        for (int i = 1; i <= cycles; ++i) {
+            cycle();
+            if (i % 50 == 0)
+                QTest::qWait(400); // let replaced screens finish fading and go
+        }
+        QTest::qWait(600);
+        return residentMiB();
+    };
+
+    const double after10 = run(10);
+    const double after1000 = run(990);
+    QTextStream out(stdout);
+    out << "lock screen round trips (Press home to open, then Cancel), resident memory\n";
+    out << QString("  after 10 cycles:    %1 MiB\n").arg(after10, 0, 'f', 1);
+    out << QString("  after 1,000 cycles: %1 MiB\n").arg(after1000, 0, 'f', 1);
+    out << QString("  ratio: %1x (goal: growth under 5%, below 1.05x)\n").arg(after1000 / after10, 0, 'f', 3);
+    delete root;
+    return 0;
+}
