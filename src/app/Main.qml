@@ -50,8 +50,17 @@ Window {
     }
     onFrameSwapped: if (!fullScreenMode && !menuLoader.active) {
         menuLoader.setSource("qrc:/Kestrel/Platform/HardwareMenu.qml",
-                             { device: AppContext.device, simulator: AppContext.simulator })
+                             { device: AppContext.device, simulator: AppContext.simulator,
+                               biometrics: AppContext.biometrics })
         menuLoader.active = true
+    }
+
+    SimulatorIndicators {
+        anchors.right: parent.right
+        anchors.rightMargin: 8
+        y: window.fullScreenMode ? 8 : (window.menuHeight - height) / 2
+        torch: AppContext.torch
+        haptics: AppContext.haptics
     }
 
     Item {
@@ -79,6 +88,11 @@ Window {
                 anchors.topMargin: AppContext.device.topInset
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: parent.width - 24
+            }
+
+            BiometricPrompt {
+                anchors.centerIn: parent
+                sensor: AppContext.biometrics
             }
 
             Connections {

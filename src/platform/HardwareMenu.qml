@@ -8,6 +8,7 @@ MenuBar {
 
     required property var device      // DeviceInfo
     required property var simulator   // Simulator
+    required property var biometrics  // SimulatedBiometrics
 
     signal homePressed()
     signal saveScreenPressed()
@@ -21,6 +22,14 @@ MenuBar {
             objectName: "deviceProfileItem"
             text: menu.device.profileName
             enabled: false
+        }
+        MenuSeparator {}
+        MenuItem {
+            objectName: "biometricsEnrolledItem"
+            text: "Biometrics Enrolled"
+            checkable: true
+            checked: menu.biometrics.enrolled
+            onToggled: menu.biometrics.enrolled = checked
         }
         MenuSeparator {}
         MenuItem {
