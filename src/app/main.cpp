@@ -1,6 +1,7 @@
 #include "appcontext.h"
 #include "commandline.h"
 #include "staticplugins.h"
+#include "symboltable.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -81,6 +82,8 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("Inter"));
     font.setPixelSize(17);
     QGuiApplication::setFont(font);
+    // Adding a font later would make every text on screen lay itself out again.
+    SymbolTable::fontFamily();
 
     AppContext context(options.dataDir, *DeviceInfo::profileNamed(options.device));
     QQmlApplicationEngine engine;
