@@ -2,6 +2,7 @@
 // engine and an application context on its own empty data root.
 #include "appcontext.h"
 #include "staticplugins.h"
+#include "symboltable.h"
 #include "tempdataroot.h"
 #include "testsupport.h"
 
@@ -23,6 +24,7 @@ public slots:
         QFont font(QStringLiteral("Inter"));
         font.setPixelSize(17);
         QGuiApplication::setFont(font);
+        SymbolTable::fontFamily();
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
