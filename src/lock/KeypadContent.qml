@@ -13,18 +13,12 @@ Item {
 
     Component.onCompleted: model.contentAppeared()
 
-    Setting { id: wallpaperName; key: "Lockscreen_Wallpaper"; defaultValue: "Wallpaper" }
-    Setting { id: wallpaperCustom; key: "Lockscreen_Wallpaper_Custom"; defaultValue: false }
-
     Item {
         id: dimmed
         anchors.fill: parent
         visible: false
-        Wallpaper {
+        LockWallpaper {
             anchors.fill: parent
-            name: wallpaperName.value
-            custom: wallpaperCustom.value
-            customFileName: "CustomWallpaperLock"
         }
         Rectangle {
             anchors.fill: parent

@@ -13,15 +13,9 @@ Item {
 
     Component.onCompleted: model.contentAppeared()
 
-    Setting { id: wallpaperName; key: "Lockscreen_Wallpaper"; defaultValue: "Wallpaper" }
-    Setting { id: wallpaperCustom; key: "Lockscreen_Wallpaper_Custom"; defaultValue: false }
-
-    Wallpaper {
+    LockWallpaper {
         objectName: "lockWallpaper"
         anchors.fill: parent
-        name: wallpaperName.value
-        custom: wallpaperCustom.value
-        customFileName: "CustomWallpaperLock"
     }
 
     Flickable {

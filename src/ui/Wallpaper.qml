@@ -2,8 +2,9 @@ import QtQuick
 import Kestrel.App
 import Kestrel.Ui
 
-// A wallpaper drawn stretched to its whole area: the custom picture file when the custom flag
-// is set and the file holds a picture, else the named built-in picture, else "Wallpaper".
+// A wallpaper drawn stretched to its whole area: with the custom flag set, the custom picture
+// file, or "Wallpaper" when the file holds none; otherwise the named built-in picture, or
+// "Wallpaper" for a name without one.
 Image {
     id: wallpaper
 
@@ -15,7 +16,8 @@ Image {
             ? (AppContext.wallpapers.revision, AppContext.wallpapers.customSource(customFileName)) : ""
     readonly property url namedSource: Assets.contains(name) ? Assets.url(name) : Assets.url("Wallpaper")
 
-    source: customSource != "" ? customSource : namedSource
+    // A custom choice whose file holds no picture shows "Wallpaper", not the named picture.
+    source: custom ? (customSource != "" ? customSource : Assets.url("Wallpaper")) : namedSource
     fillMode: Image.Stretch
     sourceSize.width: width > 0 ? width : undefined
     sourceSize.height: height > 0 ? height : undefined
