@@ -1,0 +1,277 @@
+#include "calculatormodel.h"
+#include "diagnostics.h"
+
+#include <QtTest>
+
+namespace {
+QStringList g_diagnostics;
+void collect(const QString &line) { g_diagnostics.append(line); }
+
+const QString Div = QStringLiteral("\u00F7");
+const QString Mul = QStringLiteral("\u00D7");
+const QString Sub = QStringLiteral("\u2212");
+
+QStringList digits(const QString &number)
+{
+    QStringList keys;
+    for (QChar c : number)
+        keys.append(QString(c));
+    return keys;
+}
+
+// Each key's display text afterwards, in order.
+QStringList pressAll(CalculatorModel &model, const QStringList &keys)
+{
+    QStringList trace;
+    for (const QString &key : keys) {
+        model.press(key);
+        trace.append(model.displayNumber());
+    }
+    return trace;
+}
+} // namespace
+
+class TestCalculatorModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        g_diagnostics.clear();
+        kestrel::setDiagnosticSink(collect);
+    }
+    void cleanup() { kestrel::setDiagnosticSink(nullptr); }
+
+    void keysAreTheNineteenInDisplayOrder()
+    {
+        const QStringList keys = CalculatorModel::keys();
+        QCOMPARE(keys, QStringList({"AC", "+/-", "%", QString(QChar(0x00F7)), "7", "8", "9", QString(QChar(0x00D7)),
+                                    "4", "5", "6", QString(QChar(0x2212)), "1", "2", "3", "+", "0", ".", "="}));
+        QStringList operators, functions;
+        for (const QString &key : keys) {
+            if (CalculatorModel::keyKind(key) == CalculatorModel::KeyKind::Operator)
+                operators.append(key);
+            else if (CalculatorModel::keyKind(key) == CalculatorModel::KeyKind::Function)
+                functions.append(key);
+        }
+        QCOMPARE(operators, QStringList({Div, Mul, Sub, "+", "="}));
+        QCOMPARE(functions, QStringList({"AC", "+/-", "%"}));
+    }
+
+    void initialState()
+    {
+        CalculatorModel model;
+        QCOMPARE(model.displayNumber(), QString());
+        QCOMPARE(model.operand1(), 0);
+        QCOMPARE(model.operand2(), 0);
+        QCOMPARE(model.calculation(), QString());
+        QCOMPARE(model.secondOperation(), false);
+    }
+
+    void sequences_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("trace");
+        QTest::addColumn<qint64>("operand1");
+        QTest::addColumn<qint64>("operand2");
+        QTest::addColumn<QString>("calculation");
+        QTest::addColumn<bool>("secondOperation");
+
+        QTest::newRow("first digit after the operator clears the display")
+            << QStringList{"1", "2", "+", "3", "="} << QStringList{"1", "12", "12", "3", "15"} << 0ll << 0ll << "" << false;
+        QTest::newRow("a second operator replaces the first and does not clear")
+            << QStringList{"9", Sub, "4", Mul, "2", "="} << QStringList{"9", "9", "4", "4", "42", "378"} << 0ll << 0ll << ""
+            << false;
+        QTest::newRow("equals without an operator does nothing")
+            << QStringList{"6", "="} << QStringList{"6", "6"} << 6ll << 0ll << "" << false;
+        QTest::newRow("a result is not an operand: 0 + 5")
+            << QStringList{"1", "2", "+", "3", "=", "+", "5", "="}
+            << QStringList{"1", "12", "12", "3", "15", "15", "5", "5"} << 0ll << 0ll << "" << false;
+        QTest::newRow("digits after a result extend it")
+            << QStringList{"1", "2", "+", "3", "=", "7"} << QStringList{"1", "12", "12", "3", "15", "157"} << 157ll << 0ll
+            << "" << false;
+        QTest::newRow("subtraction below zero")
+            << QStringList{"3", Sub, "8", "="} << QStringList{"3", "3", "8", "-5"} << 0ll << 0ll << "" << false;
+        QTest::newRow("division truncates")
+            << QStringList{"7", Div, "2", "="} << QStringList{"7", "7", "2", "3"} << 0ll << 0ll << "" << false;
+        QTest::newRow("decimal point is a pending operator")
+            << QStringList{"1", ".", "5"} << QStringList{"1", "1", "5"} << 1ll << 5ll << "." << false;
+        QTest::newRow("percent is a pending operator")
+            << QStringList{"4", "%", "2"} << QStringList{"4", "4", "2"} << 4ll << 2ll << "%" << false;
+        QTest::newRow("operator pressed twice keeps the clearing")
+            << QStringList{"4", "+", Mul} << QStringList{"4", "4", "4"} << 4ll << 0ll << Mul << true;
+        QTest::newRow("AC after an operator keeps secondOperation; the digit becomes operand1")
+            << QStringList{"5", "+", "AC", "7"} << QStringList{"5", "5", "", "7"} << 7ll << 0ll << "" << false;
+        QTest::newRow("AC clears everything else")
+            << QStringList{"5", "+", "6", "AC"} << QStringList{"5", "5", "6", ""} << 0ll << 0ll << "" << false;
+        QTest::newRow("an eleventh digit is ignored")
+            << digits("12345678901")
+            << QStringList{"1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456789",
+                           "1234567890", "1234567890"}
+            << 1234567890ll << 0ll << "" << false;
+        QTest::newRow("a ten-character result takes no digit, even after an operator")
+            << QStringList{"1", Sub} + digits("123456789") + QStringList{"=", "5", "+", "5"}
+            << QStringList{"1", "1", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456789",
+                           "-123456788", "-123456788", "-123456788", "-123456788"}
+            << 0ll << 0ll << "+" << true;
+        QTest::newRow("keys that are not keys do nothing")
+            << QStringList{"1", "x", "-", "*", "/", "", "12", "="} << QStringList{"1", "1", "1", "1", "1", "1", "1", "1"}
+            << 1ll << 0ll << "" << false;
+    }
+
+    void sequences()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, trace);
+        CalculatorModel model;
+        QCOMPARE(pressAll(model, keys), trace);
+        QTEST(model.operand1(), "operand1");
+        QTEST(model.operand2(), "operand2");
+        QTEST(model.calculation(), "calculation");
+        QTEST(model.secondOperation(), "secondOperation");
+        QVERIFY2(g_diagnostics.isEmpty(), qPrintable(g_diagnostics.join(", ")));
+    }
+
+    void equalsOnANonArithmeticOperatorOnlySaysHiThere_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("decimal point") << ".";
+        QTest::newRow("percent") << "%";
+        QTest::newRow("sign") << "+/-";
+    }
+
+    void equalsOnANonArithmeticOperatorOnlySaysHiThere()
+    {
+        QFETCH(QString, key);
+        CalculatorModel model;
+        pressAll(model, {"1", key, "5", "="});
+        QCOMPARE(g_diagnostics, QStringList{"hi there"});
+        QCOMPARE(model.displayNumber(), "5");
+        QCOMPARE(model.operand1(), 1);
+        QCOMPARE(model.operand2(), 5);
+        QCOMPARE(model.calculation(), key);
+    }
+
+    // Results without a value show "Error", forget the operation, and the next digit starts over.
+    void resultsWithoutAValueShowErrorAndKeepWorking_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("division by zero") << QStringList{"8", Div, "0", "="};
+        QTest::newRow("zero by zero") << QStringList{"0", Div, "0", "="};
+        // Nine digits: after ten the display takes no more, not even the second operand.
+        QTest::newRow("product just beyond 64 bits")
+            << (digits("922337204") + QStringList{Mul} + digits("9999999999") + QStringList{"="});
+    }
+
+    void resultsWithoutAValueShowErrorAndKeepWorking()
+    {
+        QFETCH(QStringList, keys);
+        CalculatorModel model;
+        pressAll(model, keys);
+        QCOMPARE(model.displayNumber(), CalculatorModel::ErrorText);
+        QCOMPARE(model.operand1(), 0);
+        QCOMPARE(model.operand2(), 0);
+        QCOMPARE(model.calculation(), QString());
+        QCOMPARE(pressAll(model, {"7", "+", "1", "="}), QStringList({"7", "7", "1", "8"}));
+    }
+
+    void largestProductsStillFit()
+    {
+        CalculatorModel model;
+        pressAll(model, digits("922337203") + QStringList{Mul} + digits("9999999999") + QStringList{"="});
+        QCOMPARE(model.displayNumber(), "9223372029077662797");
+    }
+
+    void editedDisplayIsReadOnlyByDigits()
+    {
+        CalculatorModel model;
+        pressAll(model, {"1", "2"});
+        model.setDisplayNumber("40");
+        QCOMPARE(model.operand1(), 12);
+        pressAll(model, {"+", "1", "="});
+        QCOMPARE(model.displayNumber(), "13");
+
+        model.setDisplayNumber("-4");
+        model.press("5");
+        QCOMPARE(model.operand1(), -45);
+        pressAll(model, {Div, "2", "="});
+        QCOMPARE(model.displayNumber(), "-22");
+    }
+
+    void editedTextThatIsNoIntegerLeavesTheOperand_data()
+    {
+        QTest::addColumn<QString>("edited");
+        QTest::newRow("letters") << "1x";
+        QTest::newRow("space") << "1 ";
+        QTest::newRow("decimal") << "1.5";
+        QTest::newRow("two signs") << "--";
+        QTest::newRow("Error") << "Error";
+        QTest::newRow("other digits") << QString::fromUtf8("\xd9\xa3");
+    }
+
+    void editedTextThatIsNoIntegerLeavesTheOperand()
+    {
+        QFETCH(QString, edited);
+        CalculatorModel model;
+        pressAll(model, {"1", "2"});
+        model.setDisplayNumber(edited);
+        model.press("3");
+        QCOMPARE(model.displayNumber(), edited + "3");
+        QCOMPARE(model.operand1(), 12);
+        pressAll(model, {"+", "3"});
+        QCOMPARE(model.operand2(), 3);
+        model.setDisplayNumber(edited);
+        model.press("4");
+        QCOMPARE(model.operand2(), 3);
+        model.press("=");
+        QCOMPARE(model.displayNumber(), "15");
+    }
+
+    void digitLimitCountsCharacters()
+    {
+        CalculatorModel model;
+        // Nine characters outside the basic plane are nine, not eighteen: one more digit fits.
+        const QString nine = QString::fromUtf8("\xf0\x9f\x98\x80").repeated(9);
+        model.setDisplayNumber(nine);
+        model.press("1");
+        QCOMPARE(model.displayNumber(), nine + "1");
+        model.press("2");
+        QCOMPARE(model.displayNumber(), nine + "1");
+    }
+
+    void parseInteger_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<qint64>("value");
+        QTest::newRow("plain") << "42" << true << 42ll;
+        QTest::newRow("plus sign") << "+7" << true << 7ll;
+        QTest::newRow("leading zeros") << "-007" << true << -7ll;
+        QTest::newRow("largest") << "9223372036854775807" << true << std::numeric_limits<qint64>::max();
+        QTest::newRow("smallest") << "-9223372036854775808" << true << std::numeric_limits<qint64>::min();
+        QTest::newRow("one past largest") << "9223372036854775808" << false << 0ll;
+        QTest::newRow("one past smallest") << "-9223372036854775809" << false << 0ll;
+        QTest::newRow("far too long") << QString(40, u'9') << false << 0ll;
+        QTest::newRow("empty") << "" << false << 0ll;
+        QTest::newRow("sign alone") << "-" << false << 0ll;
+        QTest::newRow("inner space") << "1 2" << false << 0ll;
+        QTest::newRow("leading space") << " 1" << false << 0ll;
+        QTest::newRow("hex") << "0x10" << false << 0ll;
+        QTest::newRow("exponent") << "1e3" << false << 0ll;
+        QTest::newRow("fullwidth digit") << QString::fromUtf8("\xef\xbc\x91") << false << 0ll;
+    }
+
+    void parseInteger()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        const std::optional<qint64> parsed = CalculatorModel::parseInteger(text);
+        QCOMPARE(parsed.has_value(), valid);
+        if (valid)
+            QTEST(*parsed, "value");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCalculatorModel)
+#include "tst_calculatormodel.moc"
