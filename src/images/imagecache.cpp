@@ -3,13 +3,13 @@
 #include "diskcache.h"
 #include "imagedecoder.h"
 #include "memorycache.h"
-#include "serialqueue.h"
+#include "ownerinbox.h"
+#include "workqueue.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <utility>
 
 ImageCache::ImageCache(const QString &cachesDirectory, const QString &nameSpace, const ImageCacheConfig &config,
                        QObject *parent)
@@ -18,7 +18,8 @@ ImageCache::ImageCache(const QString &cachesDirectory, const QString &nameSpace,
       m_diskCachePath(QDir(cachesDirectory).filePath(QString::fromLatin1(QueueName) + QLatin1Char('/') + nameSpace)),
       m_memory(config.memoryCacheClass(config)),
       m_disk(config.diskCacheClass(m_diskCachePath, config)),
-      m_io(std::make_unique<SerialQueue>(QString::fromLatin1(QueueName)))
+      m_results(std::make_unique<OwnerInbox>(this)),
+      m_io(std::make_unique<WorkQueue>(QString::fromLatin1(QueueName)))
 {
     // Leaving the foreground: on the desktop the window losing focus or being minimised.
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
@@ -157,26 +158,4 @@ void ImageCache::waitForDisk() { m_io->waitForIdle(); }
 
 void ImageCache::onIo(std::function<void()> task) { m_io->post(std::move(task)); }
 
-void ImageCache::onOwner(std::function<void()> task)
-{
-    // One wake-up of the owner's thread carries every result that is ready by then.
-    QMutexLocker lock(&m_ownerTasksLock);
-    m_ownerTasks.push_back(std::move(task));
-    if (std::exchange(m_ownerDrainPosted, true))
-        return;
-    lock.unlock();
-    // Dropped with the cache if it is destroyed first.
-    QMetaObject::invokeMethod(this, &ImageCache::runOwnerTasks, Qt::QueuedConnection);
-}
-
-void ImageCache::runOwnerTasks()
-{
-    std::deque<std::function<void()>> tasks;
-    {
-        QMutexLocker lock(&m_ownerTasksLock);
-        tasks.swap(m_ownerTasks);
-        m_ownerDrainPosted = false;
-    }
-    for (auto &task : tasks)
-        task();
-}
+void ImageCache::onOwner(std::function<void()> task) { m_results->post(std::move(task)); }

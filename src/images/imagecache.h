@@ -4,8 +4,6 @@
 
 #include <QImage>
 #include <QObject>
-#include <QMutex>
-#include <deque>
 #include <QtQml/qqmlregistration.h>
 #include <atomic>
 #include <functional>
@@ -13,7 +11,8 @@
 
 class DiskCache;
 class MemoryCache;
-class SerialQueue;
+class OwnerInbox;
+class WorkQueue;
 
 // A running cache query; cancelling it means its completion is never called.
 class ImageCacheQuery
@@ -74,16 +73,12 @@ public:
 private:
     void onIo(std::function<void()> task);
     void onOwner(std::function<void()> task);
-    void runOwnerTasks();
 
     ImageCacheConfig m_config;
     QString m_diskCachePath;
     std::unique_ptr<MemoryCache> m_memory;
     std::unique_ptr<DiskCache> m_disk; // touched only on the input/output thread
-    std::unique_ptr<SerialQueue> m_io;
+    std::unique_ptr<OwnerInbox> m_results; // disk results on their way to this cache's thread
+    std::unique_ptr<WorkQueue> m_io;
     std::atomic_bool m_expiryQueued{false};
-    // Results of disk work waiting for the owner's thread, handed over in batches.
-    QMutex m_ownerTasksLock;
-    std::deque<std::function<void()>> m_ownerTasks;
-    bool m_ownerDrainPosted = false;
 };

@@ -1,6 +1,8 @@
 #include "imagedownloader.h"
 
 #include "imagedownloadoperation.h"
+#include "ownerinbox.h"
+#include "workqueue.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -8,6 +10,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QAuthenticator>
+#include <QThread>
 
 #include <algorithm>
 #include <memory>
@@ -15,11 +18,13 @@
 #include <unicode/unistr.h>
 
 ImageDownloader::ImageDownloader(const ImageDownloaderConfig &config, const QString &userAgent, QObject *parent)
-    : QObject(parent), m_config(config), m_network(new QNetworkAccessManager(this))
+    : QObject(parent),
+      m_config(config),
+      m_network(new QNetworkAccessManager(this)),
+      m_decoded(std::make_unique<OwnerInbox>(this)),
+      m_decoders(std::make_unique<WorkQueue>(QString::fromLatin1(QueueName), std::max(1, QThread::idealThreadCount())))
 {
     m_network->setObjectName(QString::fromLatin1(QueueName));
-    m_decoders.setObjectName(QString::fromLatin1(QueueName) + QStringLiteral(".decode"));
-    m_decoders.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
     m_headers.insert("Accept", AcceptHeader);
     if (!userAgent.isEmpty())
         m_headers.insert("User-Agent", userAgent.toUtf8());
@@ -37,8 +42,9 @@ ImageDownloader::ImageDownloader(const ImageDownloaderConfig &config, const QStr
 
 ImageDownloader::~ImageDownloader()
 {
-    // Decoders post their results to this object: let them end while it still exists.
-    m_decoders.waitForDone();
+    // Nobody waits for pictures not yet decoded; the running ones end before the inbox goes.
+    m_decoders->discardPending();
+    m_decoders.reset();
 }
 
 std::shared_ptr<ImageDownloadToken> ImageDownloader::downloadImage(const QUrl &url, Progress progress,
@@ -189,10 +195,9 @@ void ImageDownloader::decode(ImageDownloadOperation *operation, const QByteArray
     const QUrl url = operation->url();
     const quint64 id = operation->id();
     const qint64 maxPixels = m_config.maxDecodedPixels;
-    m_decoders.start([this, url, id, data, maxPixels] {
+    m_decoders->post([this, url, id, data, maxPixels] {
         const ImageDecoder::Result result = ImageDecoder::decode(data, maxPixels);
-        QMetaObject::invokeMethod(
-            this, [this, url, id, result, data] { finishDecoding(url, id, result, data); }, Qt::QueuedConnection);
+        m_decoded->post([this, url, id, result, data] { finishDecoding(url, id, result, data); });
     });
 }
 

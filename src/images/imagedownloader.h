@@ -11,12 +11,13 @@
 #include <QMutex>
 #include <QObject>
 #include <QSet>
-#include <QThreadPool>
 #include <QUrl>
 #include <functional>
 #include <memory>
 
 class ImageDownloadOperation;
+class OwnerInbox;
+class WorkQueue;
 class QNetworkAccessManager;
 
 // One caller's share of a download; hand it back to cancel that share.
@@ -104,5 +105,6 @@ private:
     // Downloads holding one of the maxConcurrentDownloads network slots; decoding holds none.
     QSet<ImageDownloadOperation *> m_active;
     quint64 m_nextId = 0;
-    QThreadPool m_decoders;
+    std::unique_ptr<OwnerInbox> m_decoded;  // decoded pictures on their way to this thread
+    std::unique_ptr<WorkQueue> m_decoders; // goes first: its threads post into m_decoded
 };
