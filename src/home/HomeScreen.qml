@@ -1,43 +1,49 @@
 import QtQuick
 import Kestrel.App
+import Kestrel.Home
 import Kestrel.Ui
 
-// The home screen as far as it goes today: its wallpaper and the clock strings it was given.
-// The icon pages, dock and folder come with the home screen work.
+// The home screen as its creator (a lock or passcode screen) shows it. A placeholder's message
+// puts a new home screen in the place of the old one: that old one, with its placeholder, can
+// never be seen again, so it fades out and is released instead of staying nested underneath.
+// Every home screen shown here shares the creator's page.
 Item {
     id: home
     objectName: "homeScreen"
 
-    // Two-way page binding: the creator's object holding CurrentPage.
+    // The creator's object holding CurrentPage, read and written by every home screen here.
     property QtObject pageOwner
+    // The creator's four clock strings, formatted when it made this screen.
     property var clockStrings: ({})
 
-    Setting { id: wallpaperName; key: "Homescreen_Wallpaper"; defaultValue: "Wallpaper" }
-    Setting { id: wallpaperCustom; key: "Homescreen_Wallpaper_Custom"; defaultValue: false }
+    // The home screen on display, and how many have been shown here (1 for the first).
+    readonly property Item current: screens.currentItem
+    readonly property HomeScreenModel model: current ? current.model : null
+    readonly property int generation: d.generation
 
-    Wallpaper {
+    CrossFadeView {
+        id: screens
         anchors.fill: parent
-        name: wallpaperName.value
-        custom: wallpaperCustom.value
-        customFileName: "CustomWallpaperHome"
+        easingType: Easing.OutQuad
+        sourceComponent: viewComponent
     }
 
-    Column {
-        anchors.centerIn: parent
-        Text {
-            objectName: "homeTime"
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: home.clockStrings.KestrelTime || ""
-            color: Foreground.color
-            font.pixelSize: 60
-            font.weight: Font.Light
-        }
-        Text {
-            objectName: "homeDate"
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: home.clockStrings.KestrelDate || ""
-            color: Foreground.color
-            font.pixelSize: 20
+    QtObject {
+        id: d
+        property int generation: 0
+        property var nextClockStrings: home.clockStrings
+    }
+
+    Component {
+        id: viewComponent
+        HomeView {
+            pageOwner: home.pageOwner
+            clockStrings: d.nextClockStrings
+            Component.onCompleted: d.generation += 1
+            onNewHomeRequested: strings => {
+                d.nextClockStrings = strings
+                screens.replace(Easing.OutQuad)
+            }
         }
     }
 }

@@ -1,0 +1,361 @@
+#include "appcontext.h"
+#include "appview.h"
+#include "assetcatalog.h"
+#include "commingsoonmodel.h"
+#include "homescreenmodel.h"
+#include "tempdataroot.h"
+
+#include <QMetaEnum>
+#include <QSignalSpy>
+#include <QtTest>
+
+// Stands for the lock or passcode screen that owns the shared page.
+class PageOwner : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int CurrentPage MEMBER m_page NOTIFY CurrentPageChanged)
+public:
+    int m_page = 1;
+    void set(int page)
+    {
+        m_page = page;
+        emit CurrentPageChanged();
+    }
+signals:
+    void CurrentPageChanged();
+};
+
+static QList<int> ints(const QVariantList &list)
+{
+    QList<int> out;
+    for (const QVariant &v : list)
+        out.append(v.toInt());
+    return out;
+}
+
+class TestHomeModels : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempDataRoot> m_root;
+    AppContext *m_context = nullptr;
+
+    void set(const QString &key, const QVariant &value) { m_context->settings()->setValue(key, value); }
+
+private slots:
+    void init()
+    {
+        m_root = std::make_unique<TempDataRoot>();
+        m_context = m_root->context();
+    }
+    void cleanup() { m_root.reset(); }
+
+    // The enumeration is the ordinal table: names in declaration order, numbers 0 to 35.
+    void registryIsOneOrderedTable()
+    {
+        const QMetaEnum cases = QMetaEnum::fromType<AppView::Case>();
+        QCOMPARE(cases.keyCount(), 36);
+        QCOMPARE(AppView::Count, 36);
+        for (int i = 0; i < cases.keyCount(); ++i) {
+            QCOMPARE(cases.value(i), i);
+            QCOMPARE(AppView::entry(i).app, i);
+        }
+        QCOMPARE(QByteArray(cases.key(0)), QByteArray("AppSettings"));
+        QCOMPARE(QByteArray(cases.key(12)), QByteArray("AppTV"));
+        QCOMPARE(QByteArray(cases.key(35)), QByteArray("AppCydia"));
+        int real = 0;
+        for (int i = 0; i < AppView::Count; ++i) {
+            real += AppView::isRealScreen(i);
+            // Every picture the table names is bundled; only the calendar is drawn.
+            if (i == AppView::AppCalendar)
+                QVERIFY(AppView::icon(i).isEmpty());
+            else
+                QVERIFY2(AssetCatalog::contains(AppView::icon(i)), qPrintable(AppView::icon(i)));
+        }
+        QCOMPARE(real, 6);
+        // A number outside the table reads as the first app, never past the end.
+        QCOMPARE(AppView::displayName(36), QStringLiteral("Settings"));
+        QCOMPARE(AppView::displayName(-1), QStringLiteral("Settings"));
+    }
+
+    void registryEntries_data()
+    {
+        QTest::addColumn<int>("app");
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("labelSize");
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("destination");
+        QTest::newRow("Settings") << 0 << "SettingsIcon" << "Settings" << 13 << 15 << "Settings" << int(AppView::SettingsScreen);
+        QTest::newRow("Phone, dock") << 1 << "PhoneIcon" << "" << 13 << 0 << "Phone" << int(AppView::PhoneScreen);
+        QTest::newRow("Messages, dock placeholder") << 2 << "MessagesIcon" << "" << 13 << 0 << "Messages" << int(AppView::Placeholder);
+        QTest::newRow("Music, dock placeholder") << 3 << "MusicIcon" << "" << 13 << 0 << "Music" << int(AppView::Placeholder);
+        QTest::newRow("Safari, browser") << 4 << "SafariIcon" << "" << 13 << 0 << "Safari" << int(AppView::BrowserScreen);
+        QTest::newRow("Wallet radius 17") << 5 << "WalletIcon" << "Wallet" << 13 << 17 << "Wallet" << int(AppView::Placeholder);
+        QTest::newRow("iTunes Store small label") << 7 << "iTunesStoreIcon" << "iTunes Store" << 8 << 15 << "iTunes Store" << int(AppView::Placeholder);
+        QTest::newRow("Reminders label 10") << 10 << "RemindersIcon" << "Reminders" << 10 << 15 << "Reminders" << int(AppView::Placeholder);
+        QTest::newRow("TV is Apple TV in the placeholder") << 12 << "AppleTVIcon" << "TV" << 13 << 15 << "Apple TV" << int(AppView::Placeholder);
+        QTest::newRow("Calendar drawn") << 18 << "" << "Calendar" << 13 << 15 << "Calendar" << int(AppView::Placeholder);
+        QTest::newRow("Calculator") << 24 << "CalculatorIcon" << "Calculator" << 13 << 17 << "Calculator" << int(AppView::CalculatorScreen);
+        QTest::newRow("GarageBand small label") << 26 << "GarageBandIcon" << "GarageBand" << 8 << 17 << "GarageBand" << int(AppView::Placeholder);
+        QTest::newRow("iTunes U") << 33 << "iTunesUIcon" << "iTunes U" << 13 << 17 << "iTunes U" << int(AppView::Placeholder);
+        QTest::newRow("Tessel store") << 34 << "TesselIcon" << "Tessel" << 13 << 17 << "Tessel" << int(AppView::StoreScreen);
+        QTest::newRow("Cydia") << 35 << "CydiaIcon" << "Cydia" << 13 << 17 << "Cydia" << int(AppView::PackageManagerScreen);
+    }
+
+    void registryEntries()
+    {
+        QFETCH(int, app);
+        QTEST(AppView::icon(app), "icon");
+        QTEST(AppView::label(app), "label");
+        QTEST(AppView::labelSize(app), "labelSize");
+        QTEST(AppView::cornerRadius(app), "radius");
+        QTEST(AppView::displayName(app), "name");
+        QTEST(AppView::destination(app), "destination");
+    }
+
+    void homeBarColour_data()
+    {
+        QTest::addColumn<int>("app");
+        QTest::addColumn<bool>("white");
+        QTest::newRow("Calculator") << int(AppView::AppCalculator) << true;
+        QTest::newRow("Tessel") << int(AppView::AppTessel) << true;
+        QTest::newRow("Settings") << int(AppView::AppSettings) << false;
+        QTest::newRow("Phone") << int(AppView::AppPhone) << false;
+        QTest::newRow("Safari") << int(AppView::AppSafari) << false;
+        QTest::newRow("Cydia") << int(AppView::AppCydia) << false;
+    }
+
+    void homeBarColour()
+    {
+        QFETCH(int, app);
+        set("Tessel_Installed", true);
+        set("Cydia_Installed", true);
+        HomeScreenModel model;
+        model.openAppView(app);
+        QVERIFY(model.openApp());
+        QVERIFY(model.openView() == HomeScreenModel::RealScreen || model.openView() == HomeScreenModel::EmptyScreen);
+        QTEST(model.homeBarWhite(), "white");
+    }
+
+    void rowFour_data()
+    {
+        QTest::addColumn<bool>("tessel");
+        QTest::addColumn<bool>("cydia");
+        QTest::addColumn<QList<int>>("slots");
+        const int u = AppView::AppiTunesU, t = AppView::AppTessel, c = AppView::AppCydia, e = HomeScreenModel::EmptySlot;
+        QTest::newRow("neither") << false << false << QList<int>{u, e, e, e};
+        QTest::newRow("store only") << true << false << QList<int>{u, t, e, e};
+        QTest::newRow("package manager only, second slot") << false << true << QList<int>{u, c, e, e};
+        QTest::newRow("both") << true << true << QList<int>{u, t, c, e};
+    }
+
+    void rowFour()
+    {
+        QFETCH(bool, tessel);
+        QFETCH(bool, cydia);
+        set("Tessel_Installed", tessel);
+        set("Cydia_Installed", cydia);
+        HomeScreenModel model;
+        const QVariantList rows = model.pageTwoRows();
+        QCOMPARE(rows.size(), 4);
+        QTEST(ints(rows.at(3).toList()), "slots");
+        // The rest of page 2 does not move.
+        QCOMPARE(ints(rows.at(1).toList()),
+                 (QList<int>{AppView::AppFiles, HomeScreenModel::ExtrasFolderSlot, AppView::AppClips, AppView::AppGarageBand}));
+    }
+
+    void pageOneHasEveryGridAppOnce()
+    {
+        QList<int> seen;
+        for (const QVariant &row : HomeScreenModel::pageOneRows())
+            seen += ints(row.toList());
+        QCOMPARE(seen.size(), 20);
+        QCOMPARE(seen.mid(16), (QList<int>{AppView::AppWallet, AppView::AppSettings, -1, -1}));
+        HomeScreenModel model;
+        for (const QVariant &row : model.pageTwoRows())
+            seen += ints(row.toList());
+        seen.removeAll(HomeScreenModel::EmptySlot);
+        seen.removeAll(HomeScreenModel::ExtrasFolderSlot);
+        // 36 apps less the four dock apps and the two not installed.
+        QCOMPARE(seen.size(), 30);
+        QCOMPARE(QSet<int>(seen.begin(), seen.end()).size(), 30);
+    }
+
+    void dockPlatterOpacity_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<qreal>("opacity");
+        QTest::newRow("never written") << QVariant() << 1.0;
+        QTest::newRow("0: transparent platter") << QVariant(0) << 0.0;
+        QTest::newRow("1") << QVariant(1) << 1.0;
+        QTest::newRow("5 draws as 1") << QVariant(5) << 1.0;
+        QTest::newRow("-3 draws as 0") << QVariant(-3) << 0.0;
+        QTest::newRow("not a whole number reads the default") << QVariant(QStringLiteral("0.5")) << 1.0;
+    }
+
+    void dockPlatterOpacity()
+    {
+        QFETCH(QVariant, stored);
+        if (stored.isValid())
+            set("Dock_Opacity", stored);
+        HomeScreenModel model;
+        QTEST(model.dockPlatterOpacity(), "opacity");
+    }
+
+    // A write from another screen reaches a live home screen without anything else happening.
+    void settingsWrittenElsewhereAreSeen()
+    {
+        HomeScreenModel model;
+        QSignalSpy dock(&model, &HomeScreenModel::dockOpacityChanged);
+        QSignalSpy installed(&model, &HomeScreenModel::installedAppsChanged);
+        set("Dock_Opacity", 0);
+        set("Cydia_Installed", true);
+        QCOMPARE(dock.count(), 1);
+        QCOMPARE(installed.count(), 1);
+        QCOMPARE(model.dockPlatterOpacity(), 0.0);
+        QCOMPARE(model.pageTwoRows().at(3).toList().at(1).toInt(), int(AppView::AppCydia));
+    }
+
+    void homeBarSwipe_data()
+    {
+        QTest::addColumn<int>("app");
+        QTest::addColumn<qreal>("dy");
+        QTest::addColumn<bool>("stillOpen");
+        QTest::newRow("short upward swipe closes") << int(AppView::AppCalculator) << -0.5 << false;
+        QTest::newRow("long upward swipe closes") << int(AppView::AppPhone) << -400.0 << false;
+        QTest::newRow("level swipe or tap does nothing") << int(AppView::AppCalculator) << 0.0 << true;
+        QTest::newRow("downward swipe does nothing") << int(AppView::AppSettings) << 40.0 << true;
+        QTest::newRow("a placeholder has no home bar") << int(AppView::AppMusic) << -100.0 << true;
+    }
+
+    void homeBarSwipe()
+    {
+        QFETCH(int, app);
+        QFETCH(qreal, dy);
+        HomeScreenModel model;
+        model.openAppView(app);
+        model.endHomeBarSwipe(dy);
+        QTEST(model.openApp(), "stillOpen");
+        QCOMPARE(model.appOpener(), app); // the last-opened app is remembered either way
+    }
+
+    void hardwareHomeActsOnlyWhereThereIsAHomeBar()
+    {
+        HomeScreenModel model;
+        QSignalSpy changes(&model, &HomeScreenModel::openAppChanged);
+        model.pressHome(); // home content: nothing to close
+        QCOMPARE(changes.count(), 0);
+        model.openAppView(AppView::AppWeather);
+        model.pressHome();
+        QVERIFY(model.openApp());
+        QCOMPARE(model.openView(), HomeScreenModel::PlaceholderScreen);
+
+        HomeScreenModel other;
+        other.openAppView(AppView::AppCalculator);
+        other.pressHome();
+        QVERIFY(!other.openApp());
+        other.pressHome(); // pressing again does not reopen
+        QVERIFY(!other.openApp());
+    }
+
+    void openingAnApp()
+    {
+        HomeScreenModel model;
+        QCOMPARE(model.appOpener(), int(AppView::AppSettings));
+        QVERIFY(!model.openApp());
+        // The extra apps cannot be reached while they are not installed.
+        model.openAppView(AppView::AppTessel);
+        model.openAppView(AppView::AppCydia);
+        model.openAppView(99);
+        QVERIFY(!model.openApp());
+
+        model.toggleExtraFolder();
+        model.openAppView(AppView::AppPhone);
+        QVERIFY(model.openApp());
+        // A second tap during the fade must not close what it just opened, nor switch apps.
+        model.openAppView(AppView::AppMusic);
+        QVERIFY(model.openApp());
+        QCOMPARE(model.appOpener(), int(AppView::AppPhone));
+        model.toggleExtraFolder(); // the folder is not reachable under an open app
+        model.endHomeBarSwipe(-10);
+        QVERIFY2(model.showExtraFolder(), "an app opened from the folder returns to an open folder");
+        model.closeExtraFolder();
+        QVERIFY(!model.showExtraFolder());
+    }
+
+    void pageIsSharedWithTheOwner()
+    {
+        PageOwner owner;
+        HomeScreenModel first;
+        HomeScreenModel second;
+        first.setPageOwner(&owner);
+        second.setPageOwner(&owner);
+        QSignalSpy seen(&second, &HomeScreenModel::CurrentPageChanged);
+        QCOMPARE(first.currentPage(), 1);
+        first.setCurrentPage(2);
+        QCOMPARE(owner.m_page, 2);
+        QCOMPARE(second.currentPage(), 2);
+        QCOMPARE(seen.count(), 1);
+        owner.set(0);
+        QCOMPARE(first.currentPage(), 0);
+        QVERIFY(first.searchPageShown());
+        // Out-of-range pages are taken to the nearest page, both ways.
+        owner.set(7);
+        QCOMPARE(first.currentPage(), 2);
+        first.setCurrentPage(-4);
+        QCOMPARE(owner.m_page, 0);
+    }
+
+    void clockStringsAreThoseOfCreation()
+    {
+        HomeScreenModel model;
+        model.setClockStrings({{"KestrelDay", "Tuesday"}, {"KestrelDayOfMonth", "9"}});
+        model.setClockStrings({{"KestrelDay", "Friday"}, {"KestrelDayOfMonth", "12"}});
+        QCOMPARE(model.kestrelDay(), QStringLiteral("Tuesday"));
+        QCOMPARE(model.kestrelDayOfMonth(), QStringLiteral("9"));
+    }
+
+    void deleteFromTheStoreContextMenu()
+    {
+        set("Tessel_Installed", true);
+        set("Cydia_Installed", true);
+        HomeScreenModel model;
+        model.showContextMenu(AppView::AppCydia); // no menu on the package manager
+        QCOMPARE(model.contextMenuApp(), int(HomeScreenModel::EmptySlot));
+        model.showContextMenu(AppView::AppTessel);
+        QCOMPARE(model.contextMenuApp(), int(AppView::AppTessel));
+        model.deleteFromContextMenu();
+        QCOMPARE(model.contextMenuApp(), int(HomeScreenModel::EmptySlot));
+        QCOMPARE(m_context->settings()->value("Tessel_Installed", true).toBool(), false);
+        QCOMPARE(ints(model.pageTwoRows().at(3).toList()),
+                 (QList<int>{AppView::AppiTunesU, AppView::AppCydia, -1, -1}));
+
+        // A menu left open when the store goes away by another route closes with it.
+        set("Tessel_Installed", true);
+        model.showContextMenu(AppView::AppTessel);
+        set("Tessel_Installed", false);
+        QCOMPARE(model.contextMenuApp(), int(HomeScreenModel::EmptySlot));
+        set("Tessel_Installed", true);
+        model.deleteFromContextMenu(); // no menu is open: nothing to delete
+        QCOMPARE(m_context->settings()->value("Tessel_Installed", false).toBool(), true);
+    }
+
+    void placeholderMessage()
+    {
+        CommingSoonModel placeholder;
+        placeholder.setAppName(AppView::displayName(AppView::AppTV));
+        QCOMPARE(placeholder.message(), QStringLiteral("Apple TV Comming Soon!"));
+        QSignalSpy goHome(&placeholder, &CommingSoonModel::goHomeChanged);
+        placeholder.tapMessage();
+        placeholder.tapMessage();
+        QVERIFY(placeholder.goHome());
+        QCOMPARE(goHome.count(), 1);
+        m_context->clock()->setFixedNow(QDateTime(QDate(2024, 1, 12), QTime(13, 5)));
+        QCOMPARE(placeholder.homeClockStrings().value("KestrelTime").toString(), QStringLiteral("01:05"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHomeModels)
+#include "tst_homemodels.moc"
