@@ -17,7 +17,15 @@ LoopbackServer::LoopbackServer(QObject *parent) : QObject(parent)
     });
 }
 
-LoopbackServer::~LoopbackServer() = default;
+LoopbackServer::~LoopbackServer()
+{
+    // Open connections hang up as the server goes; their handlers must not reach members that
+    // are already gone.
+    for (QTcpSocket *socket : m_server.findChildren<QTcpSocket *>()) {
+        disconnect(socket, nullptr, this, nullptr);
+        socket->abort();
+    }
+}
 
 bool LoopbackServer::start() { return m_server.listen(QHostAddress::LocalHost, 0); }
 
