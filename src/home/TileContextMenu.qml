@@ -26,6 +26,17 @@ Item {
         }
     }
 
+    // The pressed tile stays bright above the dimmed screen.
+    RoundedPicture {
+        x: menu.anchorPoint.x
+        y: menu.anchorPoint.y - height
+        width: menu.anchor ? menu.anchor.width : 60
+        height: width
+        visible: menu.anchor !== null
+        name: menu.shown ? AppView.icon(menu.model.contextMenuApp) : ""
+        radius: AppView.cornerRadius(menu.model.contextMenuApp)
+    }
+
     Rectangle {
         id: panel
         x: Math.max(12, Math.min(menu.anchorPoint.x, menu.width - width - 12))

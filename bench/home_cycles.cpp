@@ -1,0 +1,202 @@
+// The home screen on the real screens:
+//  - time from "Press home to open" to the home screen's first frame, against the lock screen's
+//    own first frame, as a ratio (median of several fresh launches, and the first, cold one);
+//  - resident memory across placeholder round trips (open an app that is not built, tap its
+//    message): after 10 cycles (the baseline) and after 1,000. Goal: growth under 5%.
+#include "appcontext.h"
+#include "appview.h"
+#include "homescreenmodel.h"
+#include "staticplugins.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <algorithm>
+#include <memory>
+
+static double residentMiB()
+{
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toDouble() * 4096 / (1024.0 * 1024.0);
+}
+
+// QObjects under root, itself included, through both object and visual children.
+static int objectCount(QObject *root)
+{
+    int count = 1;
+    for (QObject *child : root->children())
+        count += objectCount(child);
+    if (auto *item = qobject_cast<QQuickItem *>(root))
+        for (QQuickItem *child : item->childItems())
+            if (child->parent() != root)
+                count += objectCount(child);
+    return count;
+}
+
+static QObject *newest(QObject *root, const char *name)
+{
+    const QList<QObject *> all = root->findChildren<QObject *>(QString::fromLatin1(name));
+    return all.isEmpty() ? nullptr : all.last();
+}
+
+// One launch of the shell on a fresh engine and window, already past setup, without a passcode.
+struct Launch {
+    QQmlEngine engine;
+    QQuickWindow window;
+    QQuickItem *root = nullptr;
+    QElapsedTimer clock;
+    qint64 lastFrame = -1;
+
+    explicit Launch(AppContext &context)
+    {
+        context.installInto(engine);
+        window.resize(390, 844);
+        QObject::connect(&window, &QQuickWindow::frameSwapped, &window, [this] { lastFrame = clock.nsecsElapsed(); });
+    }
+    ~Launch() { delete root; }
+
+    // Waits for the next frame after now; returns its time since `from` in ms, or -1.
+    double nextFrameSince(qint64 from)
+    {
+        lastFrame = -1;
+        window.update();
+        if (!QTest::qWaitFor([this] { return lastFrame >= 0; }, 10000))
+            return -1;
+        return (lastFrame - from) / 1e6;
+    }
+
+    double startLockScreen()
+    {
+        clock.start();
+        const qint64 start = clock.nsecsElapsed();
+        QQmlComponent component(&engine, QUrl("qrc:/Kestrel/App/KestrelApp.qml"));
+        root = qobject_cast<QQuickItem *>(component.create());
+        if (!root) {
+            QTextStream(stderr) << component.errorString();
+            return -1;
+        }
+        root->setParentItem(window.contentItem());
+        root->setSize(QSizeF(390, 844));
+        window.show();
+        return nextFrameSince(start);
+    }
+
+    double pressHomeToOpen()
+    {
+        QObject *lock = newest(root, "lockscreen");
+        const qint64 start = clock.nsecsElapsed();
+        QMetaObject::invokeMethod(lock->property("model").value<QObject *>(), "pressHome");
+        if (!newest(root, "homeScreen"))
+            return -1;
+        return nextFrameSince(start);
+    }
+};
+
+static double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    QTemporaryDir data;
+    AppContext context(data.path());
+    context.haptics()->setUseFeedbackd(false);
+    context.settings()->setValue("Setup_Complete", true);
+    QTextStream out(stdout);
+
+    // First frames.
+    QList<double> lockTimes, homeTimes;
+    double coldLock = 0, coldHome = 0;
+    for (int trial = 0; trial < 7; ++trial) {
+        Launch launch(context);
+        const double lock = launch.startLockScreen();
+        QTest::qWait(100);
+        const double home = launch.pressHomeToOpen();
+        if (lock < 0 || home < 0) {
+            QTextStream(stderr) << "no frame drawn\n";
+            return 1;
+        }
+        if (trial == 0) {
+            coldLock = lock;
+            coldHome = home;
+        }
+        lockTimes.append(lock);
+        homeTimes.append(home);
+        QTest::qWait(400);
+    }
+    out << "first frames\n";
+    out << QString("  lock screen (launch to first frame):            cold %1 ms, median %2 ms\n")
+               .arg(coldLock, 0, 'f', 1).arg(median(lockTimes), 0, 'f', 1);
+    out << QString("  home screen (Press home to open to first frame): cold %1 ms, median %2 ms\n")
+               .arg(coldHome, 0, 'f', 1).arg(median(homeTimes), 0, 'f', 1);
+    out << QString("  ratio home/lock: cold %1x, median %2x\n")
+               .arg(coldHome / coldLock, 0, 'f', 2).arg(median(homeTimes) / median(lockTimes), 0, 'f', 2);
+    out.flush();
+
+    // Placeholder round trips.
+    Launch launch(context);
+    if (launch.startLockScreen() < 0 || launch.pressHomeToOpen() < 0)
+        return 1;
+    QObject *home = newest(launch.root, "homeScreen");
+    int failures = 0;
+    auto cycle = [&](int i) {
+        auto *model = home->property("model").value<HomeScreenModel *>();
+        model->openAppView(i % 2 ? AppView::AppMusic : AppView::AppWeather);
+        auto *current = home->property("current").value<QObject *>();
+        QObject *placeholder = current ? current->findChild<QObject *>("commingSoon") : nullptr;
+        if (!placeholder) {
+            ++failures;
+            return;
+        }
+        QMetaObject::invokeMethod(placeholder->property("model").value<QObject *>(), "tapMessage");
+    };
+    auto run = [&](int from, int to) {
+        for (int i = from; i <= to; ++i) {
+            cycle(i);
+            QTest::qWait(5); // let the new screen draw
+            if (i % 25 == 0)
+                QTest::qWait(400); // let replaced screens finish fading and go
+        }
+        QTest::qWait(600);
+        // Measure what is still held, not garbage the script engine has yet to collect.
+        launch.engine.collectGarbage();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::qWait(100);
+        return residentMiB();
+    };
+    out << "placeholder round trips (open a placeholder, tap its message), resident memory after garbage collection\n";
+    const double after10 = run(1, 10);
+    const int objects10 = objectCount(home);
+    out << QString("  after 10 cycles:    %1 MiB\n").arg(after10, 0, 'f', 1);
+    out.flush();
+    // The way there shows whether memory settles or keeps climbing.
+    int done = 10;
+    for (int upTo : {250, 500, 750}) {
+        const double now = run(done + 1, upTo);
+        done = upTo;
+        out << QString("  after %1 cycles:   %2 MiB\n").arg(upTo).arg(now, 0, 'f', 1);
+        out.flush();
+    }
+    const double after1000 = run(done + 1, 1000);
+    out << QString("  after 1,000 cycles: %1 MiB\n").arg(after1000, 0, 'f', 1);
+    out << QString("  ratio: %1x (goal: growth under 5%, below 1.05x)\n").arg(after1000 / after10, 0, 'f', 3);
+    out << QString("  live objects under the home screen: %1 after 10 cycles, %2 after 1,000\n")
+               .arg(objects10).arg(objectCount(home));
+    if (failures)
+        out << QString("  %1 cycles found no placeholder\n").arg(failures);
+    return failures ? 1 : 0;
+}
