@@ -10,11 +10,17 @@ Item {
     required property Item home
     property var rows: []
 
+    // Rows are 20 apart; on a short screen they close up (to no less than 8) so the last row
+    // stays clear of the page dots and the dock.
+    readonly property int slotHeight: 60 + 8 + 16
+    readonly property real fittingSpacing: rows.length > 1
+            ? (height - 15 - 20 - rows.length * slotHeight) / (rows.length - 1) : 20
+
     Column {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.top: parent.top
         anchors.topMargin: 15
-        spacing: 20
+        spacing: Math.max(8, Math.min(20, page.fittingSpacing))
 
         Repeater {
             model: page.rows

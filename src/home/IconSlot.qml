@@ -19,7 +19,7 @@ Item {
 
     objectName: isApp ? "tile" + slot : isFolder ? "extrasFolderIcon" : "emptySlot"
     implicitWidth: Math.max(60, labelText.implicitWidth)
-    implicitHeight: 60 + 8 + labelText.implicitHeight
+    implicitHeight: 60 + 8 + 16
 
     Item {
         id: tile
@@ -57,6 +57,8 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.top: tile.bottom
         anchors.topMargin: 8
+        height: 16
+        verticalAlignment: Text.AlignVCenter
         text: slotItem.label
         color: Foreground.color
         font.pixelSize: slotItem.isApp ? AppView.labelSize(slotItem.slot) : 13

@@ -202,13 +202,13 @@ TestCase {
         showPage(2)
         tap("extrasFolderIcon")
         verify(model().ShowExtraFolder)
-        tryCompare(find("extrasPanel"), "width", 390 - 50)
+        tryCompare(find("extrasPanel"), "width", AppContext.device.screenWidth - 50)
         tap("folderItem1") // Phone
         verify(model().OpenApp)
         compare(model().AppOpener, AppView.AppPhone)
         swipeHomeBar(0, -40)
         verify(model().ShowExtraFolder, "the folder must still be open on return from Phone")
-        tryCompare(find("extrasPanel"), "width", 390 - 50)
+        tryCompare(find("extrasPanel"), "width", AppContext.device.screenWidth - 50)
         tap("folderItem3") // Music
         const first = home.current
         mouseClick(find("commingSoonMessage"))
@@ -223,7 +223,7 @@ TestCase {
         launch(2)
         showPage(2)
         tap("extrasFolderIcon")
-        tryCompare(find("extrasPanel"), "width", 390 - 50)
+        tryCompare(find("extrasPanel"), "width", AppContext.device.screenWidth - 50)
         mouseClick(find("folderDimmer"), 20, 20)
         verify(!model().ShowExtraFolder)
         tryCompare(find("extrasPanel"), "width", 0)
