@@ -115,57 +115,6 @@ private slots:
         QTEST(AppView::destination(app), "destination");
     }
 
-    void homeBarColour_data()
-    {
-        QTest::addColumn<int>("app");
-        QTest::addColumn<bool>("white");
-        QTest::newRow("Calculator") << int(AppView::AppCalculator) << true;
-        QTest::newRow("Tessel") << int(AppView::AppTessel) << true;
-        QTest::newRow("Settings") << int(AppView::AppSettings) << false;
-        QTest::newRow("Phone") << int(AppView::AppPhone) << false;
-        QTest::newRow("Safari") << int(AppView::AppSafari) << false;
-        QTest::newRow("Cydia") << int(AppView::AppCydia) << false;
-    }
-
-    void homeBarColour()
-    {
-        QFETCH(int, app);
-        set("Tessel_Installed", true);
-        set("Cydia_Installed", true);
-        HomeScreenModel model;
-        model.openAppView(app);
-        QVERIFY(model.openApp());
-        QVERIFY(model.openView() == HomeScreenModel::RealScreen || model.openView() == HomeScreenModel::EmptyScreen);
-        QTEST(model.homeBarWhite(), "white");
-    }
-
-    void rowFour_data()
-    {
-        QTest::addColumn<bool>("tessel");
-        QTest::addColumn<bool>("cydia");
-        QTest::addColumn<QList<int>>("slots");
-        const int u = AppView::AppiTunesU, t = AppView::AppTessel, c = AppView::AppCydia, e = HomeScreenModel::EmptySlot;
-        QTest::newRow("neither") << false << false << QList<int>{u, e, e, e};
-        QTest::newRow("store only") << true << false << QList<int>{u, t, e, e};
-        QTest::newRow("package manager only, second slot") << false << true << QList<int>{u, c, e, e};
-        QTest::newRow("both") << true << true << QList<int>{u, t, c, e};
-    }
-
-    void rowFour()
-    {
-        QFETCH(bool, tessel);
-        QFETCH(bool, cydia);
-        set("Tessel_Installed", tessel);
-        set("Cydia_Installed", cydia);
-        HomeScreenModel model;
-        const QVariantList rows = model.pageTwoRows();
-        QCOMPARE(rows.size(), 4);
-        QTEST(ints(rows.at(3).toList()), "slots");
-        // The rest of page 2 does not move.
-        QCOMPARE(ints(rows.at(1).toList()),
-                 (QList<int>{AppView::AppFiles, HomeScreenModel::ExtrasFolderSlot, AppView::AppClips, AppView::AppGarageBand}));
-    }
-
     void pageOneHasEveryGridAppOnce()
     {
         QList<int> seen;
@@ -216,29 +165,6 @@ private slots:
         QCOMPARE(installed.count(), 1);
         QCOMPARE(model.dockPlatterOpacity(), 0.0);
         QCOMPARE(model.pageTwoRows().at(3).toList().at(1).toInt(), int(AppView::AppCydia));
-    }
-
-    void homeBarSwipe_data()
-    {
-        QTest::addColumn<int>("app");
-        QTest::addColumn<qreal>("dy");
-        QTest::addColumn<bool>("stillOpen");
-        QTest::newRow("short upward swipe closes") << int(AppView::AppCalculator) << -0.5 << false;
-        QTest::newRow("long upward swipe closes") << int(AppView::AppPhone) << -400.0 << false;
-        QTest::newRow("level swipe or tap does nothing") << int(AppView::AppCalculator) << 0.0 << true;
-        QTest::newRow("downward swipe does nothing") << int(AppView::AppSettings) << 40.0 << true;
-        QTest::newRow("a placeholder has no home bar") << int(AppView::AppMusic) << -100.0 << true;
-    }
-
-    void homeBarSwipe()
-    {
-        QFETCH(int, app);
-        QFETCH(qreal, dy);
-        HomeScreenModel model;
-        model.openAppView(app);
-        model.endHomeBarSwipe(dy);
-        QTEST(model.openApp(), "stillOpen");
-        QCOMPARE(model.appOpener(), app); // the last-opened app is remembered either way
     }
 
     void hardwareHomeActsOnlyWhereThereIsAHomeBar()

@@ -29,6 +29,11 @@ TestCase {
         }
     }
 
+    Component {
+        id: appComponent
+        KestrelApp { width: 390; height: 844 }
+    }
+
     property var owner: null
     property var home: null
 
@@ -341,6 +346,29 @@ TestCase {
         mouseDrag(pages, 50, 300, 300, 0)
         tryCompare(owner, "CurrentPage", 0)
         verify(model().searchPageShown)
+    }
+
+    // From the lock screen: the home screen shares the lock screen's page, and so does every
+    // home screen a placeholder puts in its place.
+    function test_throughTheFlowThePageBelongsToTheLockScreen() {
+        TestSupport.setSetting("Setup_Complete", true)
+        const app = createTemporaryObject(appComponent, testCase)
+        tryVerify(() => findChild(app, "pressHomeButton") !== null, 2000)
+        const lock = findChild(app, "lockscreen")
+        mouseClick(findChild(app, "pressHomeButton"))
+        tryVerify(() => findChild(app, "homeScreen") !== null, 2000, "no home screen")
+        home = findChild(app, "homeScreen")
+        owner = lock.model
+        compare(home.pageOwner, lock.model)
+        compare(lock.model.CurrentPage, 1)
+        showPage(2)
+        placeholderRoundTrip(AppView.AppFiles)
+        compare(lock.model.CurrentPage, 2)
+        compare(find("pages").currentIndex, 2)
+        // Home on the icons of the new screen does nothing.
+        AppContext.homePressed()
+        verify(!model().OpenApp)
+        verify(find("homeContent").visible)
     }
 
     // Screens that can never be seen again are released: placeholder round trips do not pile up.
