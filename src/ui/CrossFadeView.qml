@@ -41,6 +41,7 @@ Item {
             if (animated && current)
                 fade.createObject(view, { target: current, from: 0, to: 1, retire: false }).start()
             if (old) {
+                old.enabled = false // a screen on its way out takes no more input
                 if (animated)
                     fade.createObject(view, { target: old, from: old.opacity, to: 0, retire: true }).start()
                 else
