@@ -29,6 +29,20 @@ inline QByteArray encoded(const QImage &picture, const char *format = "PNG")
 
 inline QByteArray png(int width, int height, QColor color) { return encoded(image(width, height, color)); }
 
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Writes a file last modified `age` seconds before `now` (and read just now).
+inline bool writeAgedFile(const QString &path, qint64 age, const QDateTime &now = QDateTime::currentDateTimeUtc())
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush() && file.setFileTime(now, QFileDevice::FileAccessTime)
+        && file.setFileTime(now.addSecs(-age), QFileDevice::FileModificationTime);
+}
+
 // The CRC-32 every PNG chunk ends with.
 inline quint32 crc32(const QByteArray &bytes)
 {

@@ -6,39 +6,24 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/xattr.h>
-
 using ExpireType = ImageCacheConfig::ExpireType;
+using ImageTestData::writeAgedFile;
 
 class TestImageCache : public QObject
 {
     Q_OBJECT
 
 private:
-    static void writeFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static void setTimes(const QString &path, const QDateTime &access, const QDateTime &modification)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(access, QFileDevice::FileAccessTime));
-        QVERIFY(file.setFileTime(modification, QFileDevice::FileModificationTime));
-    }
-    // A query answered on the cache's own thread, waited for.
     struct QueryResult {
         QImage image;
         QByteArray data;
         ImageCache::CacheType type = ImageCache::CacheType::None;
         bool answered = false;
     };
+    // A query answered on the cache's own thread, waited for.
     static QueryResult query(ImageCache &cache, const QString &key)
     {
         auto result = std::make_shared<QueryResult>();
@@ -51,25 +36,7 @@ private:
     }
 
 private slots:
-    // --- memory ---
-
-    void costIsDecodedBytesPerRowTimesHeight_data()
-    {
-        QTest::addColumn<QImage>("image");
-        QTest::addColumn<quint64>("cost");
-        QTest::newRow("32-bit") << QImage(10, 7, QImage::Format_ARGB32) << quint64(10 * 4 * 7);
-        QTest::newRow("rows padded to 4 bytes") << QImage(10, 3, QImage::Format_Indexed8) << quint64(12 * 3);
-        QTest::newRow("no bitmap") << QImage() << quint64(0);
-    }
-
-    void costIsDecodedBytesPerRowTimesHeight()
-    {
-        QFETCH(QImage, image);
-        QFETCH(quint64, cost);
-        QCOMPARE(MemoryCache::cost(image), cost);
-    }
-
-    void limitsEvictLeastRecentlyUsed_data()
+    void memoryLimitsEvictLeastRecentlyUsed_data()
     {
         QTest::addColumn<quint64>("maxCost");
         QTest::addColumn<quint64>("maxCount");
@@ -81,7 +48,7 @@ private slots:
         QTest::newRow("cost below one picture") << quint64(399) << quint64(0) << QStringList{};
     }
 
-    void limitsEvictLeastRecentlyUsed()
+    void memoryLimitsEvictLeastRecentlyUsed()
     {
         QFETCH(quint64, maxCost);
         QFETCH(quint64, maxCount);
@@ -101,20 +68,6 @@ private slots:
                 present << key;
         }
         QCOMPARE(present, kept);
-        QVERIFY(maxCost == 0 || cache.totalCost() <= maxCost);
-    }
-
-    void shrinkingLimitsEvictAtOnce()
-    {
-        MemoryCache cache;
-        for (int i = 0; i < 5; ++i)
-            cache.insert(QString::number(i), ImageTestData::image(4, 4, Qt::blue));
-        ImageCacheConfig config;
-        config.maxMemoryCount = 2;
-        cache.setConfig(config);
-        QCOMPARE(cache.count(), quint64(2));
-        QVERIFY(!cache.image("4").isNull());
-        QVERIFY(cache.image("0").isNull());
     }
 
     void memoryWarningKeepsOnlyPicturesStillShownWithWeakCache_data()
@@ -137,23 +90,15 @@ private slots:
         QCOMPARE(cache.count(), quint64(0));
         QCOMPARE(!cache.image("shown").isNull(), weak);
         QVERIFY(cache.image("gone").isNull());
-        if (weak)
-            QCOMPARE(cache.count(), quint64(1)); // a weak hit returns to the cost-limited part
     }
-
-    // --- disk: naming ---
 
     void fileNameIsDigestAndExtension_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("extension");
         QTest::newRow("png") << "http://127.0.0.1/icons/TesselIcon.png" << ".png";
-        QTest::newRow("no extension") << "http://127.0.0.1/icons/TesselIcon" << "";
         QTest::newRow("query ignored") << "http://127.0.0.1/icons/a.jpg?size=2#x" << ".jpg";
-        QTest::newRow("last of several dots") << "http://127.0.0.1/a.tar.gz" << ".gz";
         QTest::newRow("dot in a folder only") << "http://127.0.0.1/v1.2/icon" << "";
-        QTest::newRow("trailing slash") << "http://127.0.0.1/folder.d/" << ".d";
-        QTest::newRow("not a URL") << "plain name.jpeg" << ".jpeg";
         QTest::newRow("222 characters kept") << "http://127.0.0.1/a." + QString(222, 'x') << "." + QString(222, 'x');
         QTest::newRow("223 characters dropped") << "http://127.0.0.1/a." + QString(223, 'x') << "";
         QTest::newRow("non-ASCII too long in bytes") << "http://127.0.0.1/a." + QString(120, QChar(0x00e9)) << "";
@@ -163,19 +108,8 @@ private slots:
     {
         QFETCH(QString, key);
         QFETCH(QString, extension);
-        const QString name = DiskCache::fileName(key);
-        QCOMPARE(name.size(), 32 + extension.size());
-        QVERIFY2(QRegularExpression("^[0-9a-f]{32}").match(name).hasMatch(), qPrintable(name));
-        QCOMPARE(name.mid(32), extension);
+        QCOMPARE(DiskCache::fileName(key), QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Md5).toHex() + extension);
     }
-
-    void fileNameDigestIsMd5OfTheKey()
-    {
-        QCOMPARE(DiskCache::fileName("http://127.0.0.1/icons/TesselIcon.png"),
-                 QString("ade5c7fe2fdb0616c47cde63dd1a75c3.png"));
-    }
-
-    // --- disk: writing ---
 
     void storedBytesReadBackAndReplace_data()
     {
@@ -199,31 +133,6 @@ private slots:
                  QStringList{DiskCache::fileName("http://h/a.png")}); // no temporary files left behind
     }
 
-    void filesCarryBackupMarkAndMetadataWhereSupported()
-    {
-        QTemporaryDir dir;
-        DiskCache cache(dir.path(), ImageCacheConfig());
-        QVERIFY(cache.store("bytes", "k.png"));
-        const QByteArray path = QFile::encodeName(cache.cachePath("k.png"));
-        if (::setxattr(path.constData(), "user.kestrel.probe", "1", 1, 0) != 0)
-            QSKIP("this file system keeps no user extended attributes");
-        char mark[16] = {};
-        const ssize_t size = ::getxattr(path.constData(), DiskCache::BackupAttribute, mark, sizeof(mark));
-        QCOMPARE(QByteArray(mark, int(size)), QByteArray("false"));
-
-        QVERIFY(cache.extendedData("k.png").isEmpty());
-        QVERIFY(cache.setExtendedData("{\"scale\":2}", "k.png"));
-        QCOMPARE(cache.extendedData("k.png"), QByteArray("{\"scale\":2}"));
-
-        ImageCacheConfig noMark;
-        noMark.shouldDisableiCloud = false;
-        DiskCache unmarked(dir.filePath("other"), noMark);
-        QVERIFY(unmarked.store("bytes", "k.png"));
-        QCOMPARE(::getxattr(QFile::encodeName(unmarked.cachePath("k.png")).constData(), DiskCache::BackupAttribute,
-                            mark, sizeof(mark)),
-                 ssize_t(-1));
-    }
-
     void oversizedEntryIsNotRead()
     {
         QTemporaryDir dir;
@@ -235,58 +144,44 @@ private slots:
         QVERIFY(cache.data("big").isEmpty());
     }
 
-    // --- disk: expiry ---
-
     void expiryBoundaryIsExactlyTheMaximumAge()
     {
         QTemporaryDir dir;
         DiskCache cache(dir.path(), ImageCacheConfig());
         const QDateTime now = QDateTime::currentDateTimeUtc();
-        const QDateTime week = now.addSecs(-604800);
-        for (const QString name : {"week", "younger", "hidden"})
-            writeFile(dir.filePath(name == "hidden" ? ".hidden" : name), "x");
-        setTimes(dir.filePath("week"), now, week);
-        setTimes(dir.filePath("younger"), now, week.addSecs(1));
-        setTimes(dir.filePath(".hidden"), now, week.addDays(-30));
-
+        QVERIFY(writeAgedFile(dir.filePath("week"), 604800, now));
+        QVERIFY(writeAgedFile(dir.filePath("younger"), 604799, now));
+        QVERIFY(writeAgedFile(dir.filePath(".hidden"), 40 * 86400, now));
         cache.removeExpiredData(now);
         QVERIFY2(!QFile::exists(dir.filePath("week")), "a file exactly one week old stayed");
         QVERIFY2(QFile::exists(dir.filePath("younger")), "a file one second younger than a week was deleted");
         QVERIFY2(QFile::exists(dir.filePath(".hidden")), "the expiry pass touched a hidden file");
     }
 
-    void negativeMaximumAgeKeepsEverything()
-    {
-        QTemporaryDir dir;
-        ImageCacheConfig config;
-        config.maxDiskAge = -1;
-        DiskCache cache(dir.path(), config);
-        writeFile(dir.filePath("ancient"), "x");
-        setTimes(dir.filePath("ancient"), QDateTime::currentDateTimeUtc(), QDateTime::currentDateTimeUtc().addYears(-3));
-        cache.removeExpiredData(QDateTime::currentDateTimeUtc());
-        QVERIFY(QFile::exists(dir.filePath("ancient")));
-    }
-
     void expiryUsesTheChosenDate_data()
     {
         QTest::addColumn<ExpireType>("type");
+        QTest::addColumn<qint64>("maxAge");
         QTest::addColumn<bool>("oldAccess");
         QTest::addColumn<bool>("oldModification");
         QTest::addColumn<int>("daysAhead"); // how far "now" is past the file's creation
         QTest::addColumn<bool>("deleted");
-        QTest::newRow("access: old access") << ExpireType::AccessDate << true << false << 0 << true;
-        QTest::newRow("access: old modification only") << ExpireType::AccessDate << false << true << 0 << false;
-        QTest::newRow("modification: old modification") << ExpireType::ModificationDate << false << true << 0 << true;
-        QTest::newRow("modification: old access only") << ExpireType::ModificationDate << true << false << 0 << false;
-        QTest::newRow("creation: new file") << ExpireType::CreationDate << true << true << 0 << false;
-        QTest::newRow("creation: eight days on") << ExpireType::CreationDate << false << false << 8 << true;
-        QTest::newRow("change: new file") << ExpireType::ChangeDate << true << true << 0 << false;
-        QTest::newRow("change: eight days on") << ExpireType::ChangeDate << false << false << 8 << true;
+        const ExpireType access = ExpireType::AccessDate, modification = ExpireType::ModificationDate;
+        const qint64 week = 604800;
+        QTest::newRow("access: old access") << access << week << true << false << 0 << true;
+        QTest::newRow("access: old modification only") << access << week << false << true << 0 << false;
+        QTest::newRow("modification: old modification") << modification << week << false << true << 0 << true;
+        QTest::newRow("modification: old access only") << modification << week << true << false << 0 << false;
+        QTest::newRow("no maximum age") << modification << qint64(-1) << true << true << 1000 << false;
+        QTest::newRow("creation: new file") << ExpireType::CreationDate << week << true << true << 0 << false;
+        QTest::newRow("creation: eight days on") << ExpireType::CreationDate << week << false << false << 8 << true;
+        QTest::newRow("change: eight days on") << ExpireType::ChangeDate << week << false << false << 8 << true;
     }
 
     void expiryUsesTheChosenDate()
     {
         QFETCH(ExpireType, type);
+        QFETCH(qint64, maxAge);
         QFETCH(bool, oldAccess);
         QFETCH(bool, oldModification);
         QFETCH(int, daysAhead);
@@ -294,10 +189,14 @@ private slots:
         QTemporaryDir dir;
         ImageCacheConfig config;
         config.diskCacheExpireType = type;
+        config.maxDiskAge = maxAge;
         DiskCache cache(dir.path(), config);
         const QDateTime now = QDateTime::currentDateTimeUtc();
-        writeFile(dir.filePath("entry"), "x");
-        setTimes(dir.filePath("entry"), oldAccess ? now.addDays(-10) : now, oldModification ? now.addDays(-10) : now);
+        QFile file(dir.filePath("entry"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush());
+        QVERIFY(file.setFileTime(oldAccess ? now.addDays(-10) : now, QFileDevice::FileAccessTime));
+        QVERIFY(file.setFileTime(oldModification ? now.addDays(-10) : now, QFileDevice::FileModificationTime));
+        file.close();
         cache.removeExpiredData(now.addDays(daysAhead));
         QCOMPARE(!QFile::exists(dir.filePath("entry")), deleted);
     }
@@ -306,7 +205,7 @@ private slots:
     {
         QTemporaryDir dir;
         DiskCache probe(dir.path(), ImageCacheConfig());
-        writeFile(dir.filePath("probe"), QByteArray(4096, 'x'));
+        QVERIFY(ImageTestData::writeFile(dir.filePath("probe"), QByteArray(4096, 'x')));
         const quint64 block = probe.totalSize(); // allocated size of one entry on this file system
         QVERIFY(block >= 4096);
         QFile::remove(dir.filePath("probe"));
@@ -316,22 +215,18 @@ private slots:
         DiskCache cache(dir.path(), config);
         const QDateTime now = QDateTime::currentDateTimeUtc();
         for (int i = 0; i < 6; ++i) {
-            const QString path = dir.filePath(QString("entry%1").arg(i));
-            writeFile(path, QByteArray(4096, 'x'));
-            setTimes(path, now, now.addSecs(-600 + i * 60)); // entry0 oldest
+            QFile file(dir.filePath(QString("entry%1").arg(i)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096 && file.flush());
+            QVERIFY(file.setFileTime(now.addSecs(-600 + i * 60), QFileDevice::FileModificationTime)); // entry0 oldest
         }
         cache.removeExpiredData(now);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), (QStringList{"entry4", "entry5"}));
-        QVERIFY(cache.totalSize() < config.maxDiskSize / 2);
     }
-
-    // --- the two levels together ---
 
     void queryAsksMemoryThenDisk()
     {
         QTemporaryDir dir;
         ImageCache cache(dir.path());
-        QCOMPARE(cache.diskCachePath(), dir.filePath("com.quillon.ImageCache/default"));
         const QByteArray bytes = ImageTestData::png(6, 6, Qt::red);
         const QString key = "http://h/icon.png";
         cache.storeImage(ImageTestData::image(6, 6, Qt::red), bytes, key);
@@ -344,14 +239,12 @@ private slots:
         QVERIFY(answered);
 
         cache.waitForDisk();
-        QCOMPARE(QFile(cache.cachePath(key)).size(), qint64(bytes.size()));
         cache.clearMemory();
         const QueryResult fromDisk = query(cache, key);
         QCOMPARE(fromDisk.type, ImageCache::CacheType::Disk);
         QCOMPARE(fromDisk.data, bytes);
         QCOMPARE(fromDisk.image.pixelColor(3, 3), QColor(Qt::red));
         QVERIFY2(!cache.imageFromMemory(key).isNull(), "a disk hit was not put back in memory");
-
         QCOMPARE(query(cache, "http://h/never.png").type, ImageCache::CacheType::None);
     }
 
@@ -369,28 +262,7 @@ private slots:
         QVERIFY(!called);
     }
 
-    void corruptFileIsAMiss()
-    {
-        QTemporaryDir dir;
-        ImageCache cache(dir.path());
-        QDir().mkpath(cache.diskCachePath());
-        writeFile(cache.cachePath("http://h/bad.png"), "\x89PNG but not really");
-        QCOMPARE(query(cache, "http://h/bad.png").type, ImageCache::CacheType::None);
-    }
-
-    void unwritableDirectoryKeepsPicturesInMemoryOnly()
-    {
-        QTemporaryDir dir;
-        writeFile(dir.filePath("com.quillon.ImageCache"), "a file where the folder should be");
-        ImageCache cache(dir.path());
-        cache.storeImage(ImageTestData::image(6, 6, Qt::red), ImageTestData::png(6, 6, Qt::red), "k");
-        cache.waitForDisk();
-        QCOMPARE(query(cache, "k").type, ImageCache::CacheType::Memory);
-        cache.clearMemory();
-        QCOMPARE(query(cache, "k").type, ImageCache::CacheType::None);
-    }
-
-    void leavingTheForegroundRemovesExpiredFiles_data()
+    void expiredFilesGoWhenTheAppLeavesTheForeground_data()
     {
         QTest::addColumn<Qt::ApplicationState>("state");
         QTest::addColumn<bool>("enabled");
@@ -401,7 +273,7 @@ private slots:
         QTest::newRow("hidden, turned off") << Qt::ApplicationHidden << false << false;
     }
 
-    void leavingTheForegroundRemovesExpiredFiles()
+    void expiredFilesGoWhenTheAppLeavesTheForeground()
     {
         QFETCH(Qt::ApplicationState, state);
         QFETCH(bool, enabled);
@@ -411,12 +283,10 @@ private slots:
         config.shouldRemoveExpiredDataWhenEnterBackground = enabled;
         ImageCache cache(dir.path(), "default", config);
         QDir().mkpath(cache.diskCachePath());
-        const QString old = cache.cachePath("old");
-        writeFile(old, "x");
-        setTimes(old, QDateTime::currentDateTimeUtc(), QDateTime::currentDateTimeUtc().addDays(-8));
+        QVERIFY(writeAgedFile(cache.cachePath("old"), 8 * 86400));
         emit qGuiApp->applicationStateChanged(state);
         cache.waitForDisk();
-        QCOMPARE(!QFile::exists(old), removed);
+        QCOMPARE(!QFile::exists(cache.cachePath("old")), removed);
     }
 
     void quittingRemovesExpiredFilesBeforeTheCacheEnds()
@@ -427,8 +297,7 @@ private slots:
             ImageCache cache(dir.path());
             QDir().mkpath(cache.diskCachePath());
             old = cache.cachePath("old");
-            writeFile(old, "x");
-            setTimes(old, QDateTime::currentDateTimeUtc(), QDateTime::currentDateTimeUtc().addDays(-8));
+            QVERIFY(writeAgedFile(old, 8 * 86400));
             QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit")); // as QCoreApplication::exit() would
         }
         QVERIFY(!QFile::exists(old));
@@ -448,10 +317,9 @@ private slots:
 
         ImageCacheConfig limited = cache.config();
         limited.maxMemoryCount = 1;
-        cache.setConfig(limited);
+        cache.setConfig(limited); // shrinking limits evict at once
         QCOMPARE(cache.memoryCache().count(), quint64(1));
-        cache.didReceiveMemoryWarning();
-        QCOMPARE(cache.memoryCache().count(), quint64(0));
+        QVERIFY(!cache.imageFromMemory("b").isNull());
         cache.waitForDisk();
     }
 };
