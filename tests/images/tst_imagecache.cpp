@@ -16,25 +16,6 @@ class TestImageCache : public QObject
 {
     Q_OBJECT
 
-private:
-    struct QueryResult {
-        QImage image;
-        QByteArray data;
-        ImageCache::CacheType type = ImageCache::CacheType::None;
-        bool answered = false;
-    };
-    // A query answered on the cache's own thread, waited for.
-    static QueryResult query(ImageCache &cache, const QString &key)
-    {
-        auto result = std::make_shared<QueryResult>();
-        cache.queryImage(key, [result](const QImage &image, const QByteArray &data, ImageCache::CacheType type) {
-            *result = {image, data, type, true};
-        });
-        if (!QTest::qWaitFor([result] { return result->answered; }, 5000))
-            qWarning("the cache query never completed");
-        return *result;
-    }
-
 private slots:
     void memoryLimitsEvictLeastRecentlyUsed_data()
     {
@@ -221,31 +202,6 @@ private slots:
         }
         cache.removeExpiredData(now);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), (QStringList{"entry4", "entry5"}));
-    }
-
-    void queryAsksMemoryThenDisk()
-    {
-        QTemporaryDir dir;
-        ImageCache cache(dir.path());
-        const QByteArray bytes = ImageTestData::png(6, 6, Qt::red);
-        const QString key = "http://h/icon.png";
-        cache.storeImage(ImageTestData::image(6, 6, Qt::red), bytes, key);
-
-        // A memory hit is answered before queryImage returns.
-        bool answered = false;
-        cache.queryImage(key, [&answered](const QImage &image, const QByteArray &, ImageCache::CacheType type) {
-            answered = !image.isNull() && type == ImageCache::CacheType::Memory;
-        });
-        QVERIFY(answered);
-
-        cache.waitForDisk();
-        cache.clearMemory();
-        const QueryResult fromDisk = query(cache, key);
-        QCOMPARE(fromDisk.type, ImageCache::CacheType::Disk);
-        QCOMPARE(fromDisk.data, bytes);
-        QCOMPARE(fromDisk.image.pixelColor(3, 3), QColor(Qt::red));
-        QVERIFY2(!cache.imageFromMemory(key).isNull(), "a disk hit was not put back in memory");
-        QCOMPARE(query(cache, "http://h/never.png").type, ImageCache::CacheType::None);
     }
 
     void cancelledQueryNeverCompletes()

@@ -168,6 +168,8 @@ private slots:
         const Outcome fromDisk = load(rig.loader, url);
         QCOMPARE(fromDisk.type, ImageCache::CacheType::Disk);
         QCOMPARE(fromDisk.data, served.body);
+        QCOMPARE(fromDisk.image.pixelColor(4, 4), QColor(Qt::red));
+        QCOMPARE(load(rig.loader, url).type, ImageCache::CacheType::Memory); // a disk hit goes back to memory
         QCOMPARE(totalHits(rig.server), 1);
     }
 
