@@ -22,9 +22,11 @@ Q_DECLARE_METATYPE(LoopbackServer::Response)
 namespace {
 
 // A cache, a downloader and a loader on a temporary directory, with a loopback server.
+// An unwritable rig has a file where the cache's folder should be.
 struct Rig : ServedLoopback {
-    explicit Rig(const ImageDownloaderConfig &config = {})
-        : cache(dir.path()), downloader(config, QStringLiteral("TestAgent/1.0")), loader(&cache, &downloader)
+    explicit Rig(const ImageDownloaderConfig &config = {}, bool unwritable = false)
+        : cache(root(dir, unwritable))
+        , downloader(config, QStringLiteral("TestAgent/1.0")), loader(&cache, &downloader)
     {
     }
     ~Rig()
@@ -33,6 +35,12 @@ struct Rig : ServedLoopback {
         cache.waitForDisk();
     }
     QUrl url(const QString &path) const { return server.url(path); }
+    static QString root(const QTemporaryDir &dir, bool unwritable)
+    {
+        if (unwritable && !ImageTestData::writeFile(dir.filePath("com.quillon.ImageCache"), "x"))
+            qWarning("could not block the cache folder");
+        return dir.path();
+    }
 
     QTemporaryDir dir;
     ImageCache cache;
@@ -396,21 +404,15 @@ private slots:
 
     void unwritableCacheKeepsPicturesInMemory()
     {
-        ServedLoopback local;
-        LoopbackServer &server = local.server;
-        QTemporaryDir dir;
-        QVERIFY(ImageTestData::writeFile(dir.filePath("com.quillon.ImageCache"), "a file where the folder should be"));
-        ImageCache cache(dir.path());
-        ImageDownloader downloader;
-        ImageLoader loader(&cache, &downloader);
-        server.route("/m.png", png());
-        QVERIFY(load(loader, server.url("/m.png")).error.isNull());
-        cache.waitForDisk();
-        QCOMPARE(load(loader, server.url("/m.png")).type, ImageCache::CacheType::Memory);
-        QCOMPARE(server.hits("/m.png"), 1);
-        cache.clearMemory();
-        QCOMPARE(load(loader, server.url("/m.png")).type, ImageCache::CacheType::None);
-        QCOMPARE(server.hits("/m.png"), 2);
+        Rig rig({}, true);
+        rig.server.route("/m.png", png());
+        const QUrl url = rig.url("/m.png");
+        QVERIFY(load(rig.loader, url).error.isNull());
+        rig.cache.waitForDisk();
+        QCOMPARE(load(rig.loader, url).type, ImageCache::CacheType::Memory);
+        rig.cache.clearMemory();
+        QCOMPARE(load(rig.loader, url).type, ImageCache::CacheType::None);
+        QCOMPARE(rig.server.hits("/m.png"), 2);
     }
 
     void loadsFromAnotherThreadCompleteOnTheLoadersThread()
