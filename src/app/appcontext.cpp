@@ -4,6 +4,7 @@
 #include "imagecache.h"
 #include "imagedownloader.h"
 #include "imageloader.h"
+#include "desktopcontactsstore.h"
 #include "settingsstore.h"
 #include "simulator.h"
 #include "urlopener.h"
@@ -36,6 +37,8 @@ AppContext::AppContext(const QString &dataRoot, const DeviceInfo::Profile &profi
       m_torch(new SysfsTorch(QStringLiteral("/sys/class/leds"), this)),
       m_haptics(new DesktopHaptics(this))
 {
+    m_contacts = new DesktopContactsStore(QDir(dataRoot).filePath(QStringLiteral("contacts.vcf")),
+                                          m_simulator->stateFile(), this);
     m_imageCache = new ImageCache(QDir(dataRoot).filePath(QStringLiteral("Caches")), QStringLiteral("default"),
                                   ImageCacheConfig::defaultConfig(), this);
     m_imageDownloader = new ImageDownloader(

@@ -5,6 +5,7 @@
 #include <QtQml/qqmlregistration.h>
 
 #include "clock.h"
+#include "contactsstore.h"
 #include "desktophaptics.h"
 #include "deviceinfo.h"
 #include "settingsstore.h"
@@ -37,6 +38,7 @@ class AppContext : public QObject
     Q_PROPERTY(UrlOpener *urlOpener READ urlOpener CONSTANT)
     Q_PROPERTY(WallpaperFiles *wallpapers READ wallpapers CONSTANT)
     Q_PROPERTY(Simulator *simulator READ simulator CONSTANT)
+    Q_PROPERTY(ContactsStore *contacts READ contacts CONSTANT)
     Q_PROPERTY(SimulatedBiometrics *biometrics READ biometrics CONSTANT)
     Q_PROPERTY(SysfsTorch *torch READ torch CONSTANT)
     Q_PROPERTY(DesktopHaptics *haptics READ haptics CONSTANT)
@@ -69,6 +71,7 @@ public:
     ImageDownloader *imageDownloader() const { return m_imageDownloader; }
     ImageLoader *imageLoader() const { return m_imageLoader; }
     Simulator *simulator() const { return m_simulator; }
+    ContactsStore *contacts() const { return m_contacts; }
     SimulatedBiometrics *biometrics() const { return m_biometrics; }
     SysfsTorch *torch() const { return m_torch; }
     DesktopHaptics *haptics() const { return m_haptics; }
@@ -89,6 +92,7 @@ private:
     ImageDownloader *m_imageDownloader = nullptr;
     ImageLoader *m_imageLoader = nullptr;
     Simulator *m_simulator;
+    ContactsStore *m_contacts = nullptr;
     SimulatedBiometrics *m_biometrics;
     SysfsTorch *m_torch;
     DesktopHaptics *m_haptics;

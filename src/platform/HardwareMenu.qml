@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Dialogs
 
 // The simulator's hardware menu: the device profile and the phone's buttons. The same buttons
 // are on shortcuts in the window (Ctrl+Shift+H Home, Ctrl+S Save Screen).
@@ -9,6 +10,7 @@ MenuBar {
     required property var device      // DeviceInfo
     required property var simulator   // Simulator
     required property var biometrics  // SimulatedBiometrics
+    property var contacts: null       // DesktopContactsStore, for the Contacts menu
 
     signal homePressed()
     signal saveScreenPressed()
@@ -42,5 +44,50 @@ MenuBar {
             text: "Save Screen  (Ctrl+S)"
             onTriggered: menu.saveScreenPressed()
         }
+    }
+
+    // The phone's privacy setting for contacts, and the way to fill its address book.
+    Menu {
+        title: "Contacts"
+        objectName: "contactsMenu"
+        width: 300
+        enabled: menu.contacts !== null
+
+        MenuItem {
+            objectName: "contactsPermissionItem"
+            text: "Permission: " + (menu.contacts
+                  ? ["Not Determined", "Restricted", "Denied", "Authorized", "Unknown"][menu.contacts.authorization]
+                  : "")
+            enabled: false
+        }
+        MenuSeparator {}
+        MenuItem {
+            objectName: "grantContactsItem"
+            text: "Grant Access"
+            onTriggered: menu.contacts.grant()
+        }
+        MenuItem {
+            objectName: "denyContactsItem"
+            text: "Deny Access"
+            onTriggered: menu.contacts.deny()
+        }
+        MenuItem {
+            objectName: "resetContactsItem"
+            text: "Reset Permission"
+            onTriggered: menu.contacts.reset()
+        }
+        MenuSeparator {}
+        MenuItem {
+            objectName: "importContactsItem"
+            text: "Import Contacts\u2026"
+            onTriggered: menu.importDialog.open()
+        }
+    }
+
+    property FileDialog importDialog: FileDialog {
+        title: "Import Contacts"
+        parentWindow: menu.Window.window
+        nameFilters: ["vCard files (*.vcf *.vcard)", "All files (*)"]
+        onAccepted: menu.simulator.notify(menu.contacts.importContacts(selectedFile))
     }
 }

@@ -3,21 +3,26 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 #include <functional>
+#include <optional>
 
 // The phone's address book behind a permission.
 class ContactsStore : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("A platform service owned by AppContext")
 
 public:
-    enum class Authorization { NotDetermined, Restricted, Denied, Authorized };
+    // Unknown: a status this shell does not know (for instance a damaged state file).
+    enum class Authorization { NotDetermined, Restricted, Denied, Authorized, Unknown };
     Q_ENUM(Authorization)
 
     struct Contact {
         QString givenName;
         QString familyName;
-        QString phoneNumber; // the first one, or empty
+        std::optional<QString> phoneNumber; // the first one, absent when there is none
     };
     using AccessReply = std::function<void(bool granted, const QString &error)>;
 
@@ -25,6 +30,7 @@ public:
     virtual Authorization authorization() const = 0;
     // Asks the user when not yet determined; reply may come from another thread.
     virtual void requestAccess(AccessReply reply) = 0;
-    // Every contact; false with an error description when the book cannot be read.
+    // Every contact in the store's order; false with an error description when the book cannot
+    // be read (the contacts read before the failure are kept).
     virtual bool enumerate(QList<Contact> *contacts, QString *error) const = 0;
 };

@@ -1,0 +1,301 @@
+#include "desktopcontactsstore.h"
+#include "tempdataroot.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QThread>
+#include <QtTest>
+
+namespace {
+
+QByteArray card(const QByteArray &n, const QByteArray &tel = {})
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\nN:" + n + "\r\n" + (tel.isEmpty() ? "" : "TEL:" + tel + "\r\n")
+           + "END:VCARD\r\n";
+}
+
+bool write(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+QByteArray read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Collects access replies, with the thread each came on.
+struct Replies {
+    QList<bool> answers;
+    QList<QThread *> threads;
+    ContactsStore::AccessReply reply()
+    {
+        return [this](bool granted, const QString &) {
+            QMetaObject::invokeMethod(qApp, [this, granted, thread = QThread::currentThread()] {
+                answers.append(granted);
+                threads.append(thread);
+            });
+        };
+    }
+};
+
+} // namespace
+
+class TestDesktopContactsStore : public QObject
+{
+    Q_OBJECT
+
+private:
+    TempDataRoot *m_root = nullptr;
+    std::unique_ptr<DesktopContactsStore> m_store;
+
+    QString book() const { return m_root->filePath("contacts.vcf"); }
+    QString state() const { return m_root->filePath("simulator.ini"); }
+    DesktopContactsStore &reopen()
+    {
+        m_store = std::make_unique<DesktopContactsStore>(book(), state());
+        return *m_store;
+    }
+    QStringList names()
+    {
+        QList<ContactsStore::Contact> contacts;
+        QString error;
+        if (!m_store->enumerate(&contacts, &error))
+            return {"error: " + error};
+        QStringList result;
+        for (const auto &c : contacts)
+            result.append(c.givenName + " " + c.familyName + (c.phoneNumber ? " " + *c.phoneNumber : QString()));
+        return result;
+    }
+
+private slots:
+    void init()
+    {
+        m_root = new TempDataRoot;
+        reopen();
+    }
+    void cleanup()
+    {
+        m_store.reset();
+        delete m_root;
+    }
+
+    void permissionLivesInTheStateFile_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<ContactsStore::Authorization>("status");
+        QTest::newRow("absent") << QString() << ContactsStore::Authorization::NotDetermined;
+        QTest::newRow("authorized") << "Authorized" << ContactsStore::Authorization::Authorized;
+        QTest::newRow("denied") << "Denied" << ContactsStore::Authorization::Denied;
+        QTest::newRow("restricted") << "Restricted" << ContactsStore::Authorization::Restricted;
+        QTest::newRow("not determined") << "NotDetermined" << ContactsStore::Authorization::NotDetermined;
+        QTest::newRow("damaged") << "maybe" << ContactsStore::Authorization::Unknown;
+        QTest::newRow("the unknown marker itself") << "Unknown" << ContactsStore::Authorization::Unknown;
+    }
+
+    void permissionLivesInTheStateFile()
+    {
+        QFETCH(QString, stored);
+        if (!stored.isNull()) {
+            QSettings settings(state(), QSettings::IniFormat);
+            settings.setValue("Contacts/Authorization", stored);
+        }
+        QTEST(reopen().authorization(), "status");
+    }
+
+    void menuChoicesPersist()
+    {
+        QSignalSpy changed(m_store.get(), &DesktopContactsStore::authorizationChanged);
+        m_store->grant();
+        m_store->grant();
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(reopen().authorization(), ContactsStore::Authorization::Authorized);
+        m_store->deny();
+        QCOMPARE(reopen().authorization(), ContactsStore::Authorization::Denied);
+        m_store->reset();
+        QCOMPARE(reopen().authorization(), ContactsStore::Authorization::NotDetermined);
+        // Other simulator state in the same file is kept.
+        QSettings(state(), QSettings::IniFormat).setValue("Biometrics/Enrolled", false);
+        m_store->grant();
+        QCOMPARE(QSettings(state(), QSettings::IniFormat).value("Biometrics/Enrolled").toString(), "false");
+    }
+
+    void promptAnswersEveryWaitingRequestFromAnotherThread_data()
+    {
+        QTest::addColumn<bool>("allow");
+        QTest::addColumn<bool>("throughMenu");
+        QTest::newRow("OK") << true << false;
+        QTest::newRow("Don't Allow") << false << false;
+        QTest::newRow("menu grant") << true << true;
+        QTest::newRow("menu deny") << false << true;
+    }
+
+    void promptAnswersEveryWaitingRequestFromAnotherThread()
+    {
+        QFETCH(bool, allow);
+        QFETCH(bool, throughMenu);
+        QSignalSpy prompt(m_store.get(), &DesktopContactsStore::promptShownChanged);
+        Replies replies;
+        m_store->requestAccess(replies.reply());
+        m_store->requestAccess(replies.reply());
+        QVERIFY(m_store->promptShown());
+        QCOMPARE(prompt.count(), 1);
+        QTest::qWait(50);
+        QVERIFY2(replies.answers.isEmpty(), "answered before the user chose");
+
+        if (throughMenu)
+            allow ? m_store->grant() : m_store->deny();
+        else
+            m_store->answerPrompt(allow);
+        QVERIFY(!m_store->promptShown());
+        QCOMPARE(prompt.count(), 2);
+        QTRY_COMPARE(replies.answers, QList<bool>({allow, allow}));
+        for (QThread *thread : std::as_const(replies.threads))
+            QVERIFY2(thread != QThread::currentThread(), "the reply came on the GUI thread");
+        QCOMPARE(reopen().authorization(),
+                 allow ? ContactsStore::Authorization::Authorized : ContactsStore::Authorization::Denied);
+    }
+
+    void decidedPermissionsAnswerAtOnceWithoutPrompt_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("granted");
+        QTest::newRow("authorized") << "Authorized" << true;
+        QTest::newRow("denied") << "Denied" << false;
+        QTest::newRow("restricted") << "Restricted" << false;
+        QTest::newRow("damaged") << "???" << false;
+    }
+
+    void decidedPermissionsAnswerAtOnceWithoutPrompt()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, granted);
+        QSettings(state(), QSettings::IniFormat).setValue("Contacts/Authorization", stored);
+        Replies replies;
+        reopen().requestAccess(replies.reply());
+        QVERIFY(!m_store->promptShown());
+        QTRY_COMPARE(replies.answers, QList<bool>{granted});
+        m_store->answerPrompt(!granted); // no prompt: nothing to answer
+        QTest::qWait(20);
+        QCOMPARE(replies.answers.size(), 1);
+    }
+
+    void resetWhilePromptShowingKeepsItWaiting()
+    {
+        Replies replies;
+        m_store->requestAccess(replies.reply());
+        m_store->reset();
+        QVERIFY(m_store->promptShown());
+        m_store->answerPrompt(true);
+        QTRY_COMPARE(replies.answers, QList<bool>{true});
+    }
+
+    void enumeratesTheBookInItsOrder()
+    {
+        QCOMPARE(names(), QStringList());
+        QVERIFY(write(book(), card("Zed;Al", "1") + "BEGIN:VCARD\r\nbroken\r\nEND:VCARD\r\n" + card("Be;Cy")));
+        QCOMPARE(names(), QStringList({"Al Zed 1", "Cy Be"}));
+    }
+
+    void unreadableBookIsAFailure()
+    {
+        QVERIFY(QDir().mkpath(book()));
+        QList<ContactsStore::Contact> contacts;
+        QString error;
+        QVERIFY(!m_store->enumerate(&contacts, &error));
+        QVERIFY2(error.contains(book()), qPrintable(error));
+        QVERIFY(contacts.isEmpty());
+    }
+
+    void importMergesNewCards()
+    {
+        QVERIFY(write(book(), card("Ash;Bea", "1") + "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Unended;Card"));
+        const QString source = m_root->filePath("import.vcf");
+        QVERIFY(write(source, card("Ash;Bea", "1") + card("Ash;Bea", "2") + "BEGIN:VCARD\r\nVERSION:7\r\nEND:VCARD\r\n"
+                                  + card("Cole;Dee") + card("Cole;Dee")));
+        const DesktopContactsStore::ImportResult result = m_store->importFile(source);
+        QCOMPARE(result.error, QString());
+        QCOMPARE(result.added, 2);
+        QCOMPARE(result.alreadyPresent, 2);
+        QCOMPARE(result.damaged, 1);
+        // The damaged tail of the old book stays as it was; the new cards follow it intact.
+        QCOMPARE(names(), QStringList({"Bea Ash 1", "Bea Ash 2", "Dee Cole"}));
+        QVERIFY(read(book()).startsWith(card("Ash;Bea", "1") + "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Unended;Card\r\n"));
+
+        const QByteArray before = read(book());
+        const DesktopContactsStore::ImportResult again = m_store->importFile(source);
+        QCOMPARE(again.added, 0);
+        QCOMPARE(again.alreadyPresent, 4);
+        QCOMPARE(read(book()), before);
+    }
+
+    void importCreatesAMissingBook()
+    {
+        const QString source = m_root->filePath("one.vcf");
+        QVERIFY(write(source, card("Solo;Han")));
+        QCOMPARE(m_store->importFile(source).added, 1);
+        QCOMPARE(names(), QStringList{"Han Solo"});
+    }
+
+    void importFailuresLeaveTheBookAlone_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("missing source") << "source";
+        QTest::newRow("book unreadable") << "book";
+        QTest::newRow("book cannot be written") << "write";
+    }
+
+    void importFailuresLeaveTheBookAlone()
+    {
+        QFETCH(QString, problem);
+        const QString source = m_root->filePath("import.vcf");
+        if (problem != "source")
+            QVERIFY(write(source, card("New;Nia")));
+        QString bookPath = book();
+        if (problem == "book")
+            QVERIFY(QDir().mkpath(bookPath));
+        else if (problem == "write") {
+            // A book whose folder is a plain file cannot be written at all.
+            QVERIFY(write(m_root->filePath("blocked"), "x"));
+            bookPath = m_root->filePath("blocked/contacts.vcf");
+        } else
+            QVERIFY(write(bookPath, card("Old;Oz")));
+        DesktopContactsStore store(bookPath, state());
+        const DesktopContactsStore::ImportResult result = store.importFile(source);
+        QVERIFY2(!result.error.isEmpty(), "a failed import reported success");
+        QCOMPARE(result.added, 0);
+        if (problem == "source")
+            QCOMPARE(read(bookPath), card("Old;Oz"));
+        QVERIFY(store.importContacts(QUrl::fromLocalFile(source)).startsWith("Could not import"));
+    }
+
+    void importMessages()
+    {
+        const QString source = m_root->filePath("import.vcf");
+        QVERIFY(write(source, card("A;B") + card("C;D") + "BEGIN:VCARD\r\nx\r\nEND:VCARD\r\n"));
+        QCOMPARE(m_store->importContacts(QUrl::fromLocalFile(source)), "Imported 2 contacts, 1 damaged skipped");
+        QCOMPARE(m_store->importContacts(QUrl::fromLocalFile(source)), "Every contact in import.vcf is already present");
+        QVERIFY(write(source, "no cards here"));
+        QCOMPARE(m_store->importContacts(QUrl::fromLocalFile(source)), "No contacts found in import.vcf");
+    }
+
+    void exampleBookImportsWhole()
+    {
+        const DesktopContactsStore::ImportResult result = m_store->importFile(QStringLiteral(KESTREL_EXAMPLE_CONTACTS));
+        QCOMPARE(result.error, QString());
+        QCOMPARE(result.damaged, 0);
+        QCOMPARE(result.added, 12);
+        const QStringList all = names();
+        QVERIFY(all.contains(QString::fromUtf8("J\xc3\xb6rg M\xc3\xbcller-Wendt +49 30 5550 1234")));
+        QVERIFY(all.contains(" Achterberg +31 20 555 0160"));
+        QVERIFY(all.contains("Larkspur Plumbing & Heating  +1 555 0123"));
+        QVERIFY(all.contains("Caetano Ferreira"));
+        QVERIFY(all.contains("Theodora Wilhelmina Ravensworth-Abernathy-Castellanos +1 555 0188"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDesktopContactsStore)
+#include "tst_desktopcontactsstore.moc"

@@ -1,0 +1,198 @@
+#include "vcardreader.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray card(const QByteArray &body, const QByteArray &version = "3.0")
+{
+    return "BEGIN:VCARD\r\nVERSION:" + version + "\r\n" + body + "END:VCARD\r\n";
+}
+
+QStringList givenNames(const QList<VCardReader::Card> &cards)
+{
+    QStringList names;
+    for (const VCardReader::Card &c : cards)
+        names.append(c.givenName);
+    return names;
+}
+
+} // namespace
+
+class TestVCardReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsNamesAndFirstNumber_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QVariant>("phone"); // null: no number
+
+        QTest::newRow("3.0, first TEL wins")
+            << card("N:Doe;Jane;;;\r\nFN:Jane Doe\r\nTEL;TYPE=CELL:+1 555 0100\r\nTEL:999\r\n") << "Jane" << "Doe"
+            << QVariant("+1 555 0100");
+        QTest::newRow("4.0 number as a tel: address, quoted parameter")
+            << card("FN:Ola Nordvik\r\nN:Nordvik;Ola;;;\r\nTEL;VALUE=uri;TYPE=\"voice,home\":tel:+47-2200-0000\r\n", "4.0")
+            << "Ola" << "Nordvik" << QVariant("+47-2200-0000");
+        QTest::newRow("2.1 quoted-printable UTF-8")
+            << card("N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=C3=B6rg\r\nTEL;HOME;VOICE:0301234\r\n", "2.1")
+            << QString::fromUtf8("J\xc3\xb6rg") << QString::fromUtf8("M\xc3\xbcller") << QVariant("0301234");
+        QTest::newRow("2.1 bare QUOTED-PRINTABLE, soft line break")
+            << card("N;QUOTED-PRINTABLE:Sch=\r\nmidt;Anna\r\n", "2.1") << "Anna" << "Schmidt" << QVariant();
+        QTest::newRow("2.1 soft break onto a line that starts with a space")
+            << card("N;ENCODING=QUOTED-PRINTABLE:Van=\r\n der Berg;Piet\r\n", "2.1") << "Piet" << "Van der Berg" << QVariant();
+        QTest::newRow("2.1 ISO-8859-1 quoted-printable")
+            << card("N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;Jo\r\n", "2.1") << "Jo"
+            << QString::fromUtf8("M\xc3\xbcller") << QVariant();
+        QTest::newRow("2.1 Latin-1 bytes without a charset")
+            << card("N:M\xfcller;Jo\r\n", "2.1") << "Jo" << QString::fromUtf8("M\xc3\xbcller") << QVariant();
+        QTest::newRow("3.0 folding drops one space")
+            << card("N:Wester\r\n huis;E\r\n\tva\r\n") << "Eva" << "Westerhuis" << QVariant();
+        QTest::newRow("2.1 folding keeps the space")
+            << card("N:Van der\r\n Berg;Piet\r\n", "2.1") << "Piet" << "Van der Berg" << QVariant();
+        QTest::newRow("escaped characters")
+            << card("N:O\\;Brien\\, Jr.;Se\\\\an\\nX;;;\r\n") << QString("Se\\an\nX") << "O;Brien, Jr." << QVariant();
+        QTest::newRow("FN when there is no N")
+            << card("FN:Larkspur Plumbing\\, Ltd\r\nTEL:12\r\n") << "Larkspur Plumbing, Ltd" << "" << QVariant("12");
+        QTest::newRow("FN when N names nobody") << card("N:;;;;\r\nFN:Harbour Office\r\n") << "Harbour Office" << ""
+                                                << QVariant();
+        QTest::newRow("N before FN") << card("FN:Someone Else\r\nN:Quill;Ada\r\n") << "Ada" << "Quill" << QVariant();
+        QTest::newRow("family name only") << card("N:Okafor;;;;\r\n") << "" << "Okafor" << QVariant();
+        QTest::newRow("no names at all") << card("TEL:777\r\n") << "" << "" << QVariant("777");
+        QTest::newRow("grouped TEL, lower-case names")
+            << QByteArray("begin:vcard\r\nversion:3.0\r\nn:lind;mira\r\nitem1.TEL:+46 8 000\r\nend:vcard\r\n") << "mira"
+            << "lind" << QVariant("+46 8 000");
+        QTest::newRow("empty TEL skipped") << card("N:A;B\r\nTEL:\r\nTEL;TYPE=WORK:55\r\n") << "B" << "A" << QVariant("55");
+        QTest::newRow("LF line ends") << QByteArray("BEGIN:VCARD\nVERSION:3.0\nN:Ko;Li\nTEL:1\nEND:VCARD\n") << "Li"
+                                      << "Ko" << QVariant("1");
+        QTest::newRow("CR line ends") << QByteArray("BEGIN:VCARD\rVERSION:3.0\rN:Ko;Li\rEND:VCARD") << "Li" << "Ko"
+                                      << QVariant();
+        QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + card("N:Be;Al\r\n") << "Al" << "Be" << QVariant();
+        QTest::newRow("no VERSION read as 3.0") << QByteArray("BEGIN:VCARD\r\nN:X\r\n y;Z\r\nEND:VCARD\r\n") << "Z" << "Xy"
+                                                << QVariant();
+        QTest::newRow("colon inside a quoted parameter")
+            << card("TEL;X-LABEL=\"a:b\":555\r\nN:P;Q\r\n") << "Q" << "P" << QVariant("555");
+        QTest::newRow("blank lines and a photo")
+            << card("PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgABAQ\r\n  AAAQABAAD\r\n\r\nN:Ek;Jo\r\n") << "Jo" << "Ek"
+            << QVariant();
+    }
+
+    void readsNamesAndFirstNumber()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QVariant, phone);
+        int damaged = -1;
+        const QList<VCardReader::Card> cards = VCardReader::readAll(data, &damaged);
+        QCOMPARE(damaged, 0);
+        QCOMPARE(cards.size(), 1);
+        QTEST(cards.first().givenName, "given");
+        QTEST(cards.first().familyName, "family");
+        QCOMPARE(cards.first().phoneNumber.has_value(), !phone.isNull());
+        if (!phone.isNull())
+            QCOMPARE(*cards.first().phoneNumber, phone.toString());
+    }
+
+    void damagedCardsAreSkippedAndTheRestRead_data()
+    {
+        QTest::addColumn<QByteArray>("damaged");
+        QTest::addColumn<int>("count");
+        QTest::newRow("no END before the next card") << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lost;Card\r\n") << 1;
+        QTest::newRow("a line that is no property") << card("N:Bad;Card\r\nthis line has no colon\r\n") << 1;
+        QTest::newRow("unknown version") << card("N:Bad;Card\r\n", "5.0") << 1;
+        QTest::newRow("empty property name") << card(":value\r\n") << 1;
+        QTest::newRow("a card far too large")
+            << card("NOTE:" + QByteArray(VCardReader::MaxCardBytes + 10, 'x') + "\r\n") << 1;
+        QTest::newRow("many short lines beyond the limit")
+            << card(QByteArray("X:").append(QByteArray("\r\n x").repeated(VCardReader::MaxCardBytes / 4))) << 1;
+        QTest::newRow("two broken in a row") << QByteArray("BEGIN:VCARD\r\nN:x\r\nBEGIN:VCARD\r\nnonsense\r\nEND:VCARD\r\n")
+                                             << 2;
+        QTest::newRow("stray lines between cards") << QByteArray("garbage\r\nEND:VCARD\r\n:::\r\n") << 0;
+    }
+
+    void damagedCardsAreSkippedAndTheRestRead()
+    {
+        QFETCH(QByteArray, damaged);
+        const QByteArray data = card("N:One;First\r\n") + damaged + card("N:Two;Second\r\n");
+        int count = -1;
+        const QList<VCardReader::Card> cards = VCardReader::readAll(data, &count);
+        QCOMPARE(givenNames(cards), QStringList({"First", "Second"}));
+        QTEST(count, "count");
+    }
+
+    void unterminatedLastCardIsDamaged()
+    {
+        int damaged = 0;
+        const auto cards = VCardReader::readAll(card("N:A;B\r\n") + "BEGIN:VCARD\r\nVERSION:3.0\r\nN:C;D\r\n", &damaged);
+        QCOMPARE(givenNames(cards), QStringList{"B"});
+        QCOMPARE(damaged, 1);
+    }
+
+    // The reader takes the data in chunks; a line break or a soft break split between two
+    // chunks must read as if it were not.
+    void breaksAcrossChunkBoundaries_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // ends the first chunk
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("CR | LF") << QByteArray("\r") << QByteArray("\nN:Split;Line\r\n") << "Split";
+        QTest::newRow("= | CR LF") << QByteArray("\r\nN;ENCODING=QUOTED-PRINTABLE:Soft=") << QByteArray("\r\nline;X\r\n")
+                                   << "Softline";
+        QTest::newRow("= CR | LF") << QByteArray("\r\nN;ENCODING=QUOTED-PRINTABLE:Soft=\r") << QByteArray("\nline;X\r\n")
+                                   << "Softline";
+    }
+
+    void breaksAcrossChunkBoundaries()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        const qsizetype chunk = 64 * 1024;
+        const QByteArray head = "BEGIN:VCARD\r\nVERSION:2.1\r\nNOTE:";
+        const QByteArray first = head + QByteArray(chunk - head.size() - before.size(), 'n') + before;
+        QCOMPARE(first.size(), chunk);
+        int damaged = 0;
+        const auto cards = VCardReader::readAll(first + after + "END:VCARD\r\n", &damaged);
+        QCOMPARE(damaged, 0);
+        QCOMPARE(cards.size(), 1);
+        QTEST(cards.first().familyName, "family");
+    }
+
+    void sourceOfEachCardReadsBackAlike()
+    {
+        const QByteArray data = card("N;ENCODING=QUOTED-PRINTABLE:A=\r\nb;C\r\nTEL:1\r\n", "2.1") + "junk\r\n"
+                                + card("FN:Only Full\r\n") + card("N:Fold\r\n ed;X\r\n", "4.0");
+        QBuffer buffer;
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        VCardReader reader(&buffer);
+        reader.setKeepSource(true);
+        int read = 0;
+        while (auto c = reader.next()) {
+            ++read;
+            QVERIFY(c->source.startsWith("BEGIN:VCARD\r\n"));
+            QVERIFY(c->source.endsWith("END:VCARD\r\n"));
+            const auto again = VCardReader::readAll(c->source);
+            QCOMPARE(again.size(), 1);
+            QCOMPARE(again.first().givenName, c->givenName);
+            QCOMPARE(again.first().familyName, c->familyName);
+            QCOMPARE(again.first().phoneNumber, c->phoneNumber);
+        }
+        QCOMPARE(read, 3);
+    }
+
+    void largeBookInOrder()
+    {
+        QByteArray data;
+        for (int i = 0; i < 5000; ++i)
+            data += card("N:Family" + QByteArray::number(i) + ";Given\r\nTEL:" + QByteArray::number(i) + "\r\n");
+        const auto cards = VCardReader::readAll(data);
+        QCOMPARE(cards.size(), 5000);
+        QCOMPARE(cards.at(4321).familyName, "Family4321");
+        QCOMPARE(*cards.at(4321).phoneNumber, "4321");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVCardReader)
+#include "tst_vcardreader.moc"
