@@ -1,0 +1,292 @@
+#include "diagnostics.h"
+#include "phonecontactsmodel.h"
+#include "phonekeypadmodel.h"
+#include "urlopener.h"
+
+#include <QSignalSpy>
+#include <QThread>
+#include <QtTest>
+#include <thread>
+
+namespace {
+
+QStringList g_diagnostics;
+void collect(const QString &line) { g_diagnostics.append(line); }
+
+// A contacts store whose permission, answer and contents a test sets; like a phone's, it
+// answers access requests from a thread of its own.
+class FakeContactsStore : public ContactsStore
+{
+public:
+    Authorization status = Authorization::Authorized;
+    bool grantOnRequest = true;
+    int requests = 0;
+    int enumerations = 0;
+    QList<Contact> contacts;
+    QString failure; // non-empty: enumeration fails after the contacts above
+    std::optional<AccessReply> held;   // when set, requests wait here until released
+    bool holdReplies = false;
+
+    Authorization authorization() const override { return status; }
+    void requestAccess(AccessReply reply) override
+    {
+        ++requests;
+        if (holdReplies) {
+            held = reply;
+            return;
+        }
+        std::thread([reply, granted = grantOnRequest] { reply(granted, QString()); }).detach();
+    }
+    bool enumerate(QList<Contact> *out, QString *error) const override
+    {
+        ++const_cast<FakeContactsStore *>(this)->enumerations;
+        *out = contacts;
+        if (failure.isEmpty())
+            return true;
+        *error = failure;
+        return false;
+    }
+};
+
+QStringList rows(const PhoneContactsModel &model)
+{
+    QStringList result;
+    for (const ContactInfo &c : model.contacts())
+        result.append(c.firstName + " " + c.lastName);
+    return result;
+}
+
+} // namespace
+
+class TestPhoneContactsModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        g_diagnostics.clear();
+        kestrel::setDiagnosticSink(collect);
+    }
+    void cleanup() { kestrel::setDiagnosticSink(nullptr); }
+
+    void startsWithOneBlankRow()
+    {
+        PhoneContactsModel model;
+        QCOMPARE(model.rowCount(), 1);
+        const QModelIndex row = model.index(0);
+        QCOMPARE(row.data(PhoneContactsModel::FirstNameRole).toString(), QString());
+        QCOMPARE(row.data(PhoneContactsModel::LastNameRole).toString(), QString());
+        QVERIFY(row.data(PhoneContactsModel::PhoneNumberRole).isNull());
+        QVERIFY(!row.data(PhoneContactsModel::IdRole).toString().isEmpty());
+    }
+
+    void permissionDecidesTheRefresh_data()
+    {
+        QTest::addColumn<ContactsStore::Authorization>("status");
+        QTest::addColumn<bool>("grant");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<bool>("refreshed");
+        using A = ContactsStore::Authorization;
+        QTest::newRow("authorized: no request") << A::Authorized << false << 0 << true;
+        QTest::newRow("not determined, allowed") << A::NotDetermined << true << 1 << true;
+        QTest::newRow("not determined, refused") << A::NotDetermined << false << 1 << false;
+        QTest::newRow("restricted asks and is refused") << A::Restricted << false << 1 << false;
+        QTest::newRow("denied asks and is refused") << A::Denied << false << 1 << false;
+    }
+
+    void permissionDecidesTheRefresh()
+    {
+        QFETCH(ContactsStore::Authorization, status);
+        QFETCH(bool, grant);
+        QFETCH(bool, refreshed);
+        FakeContactsStore store;
+        store.status = status;
+        store.grantOnRequest = grant;
+        store.contacts = {{"Zoe", "Ng", "1"}, {"Al", "Bo", std::nullopt}};
+        PhoneContactsModel model;
+        model.setStore(&store);
+        QThread *refreshThread = nullptr;
+        connect(&model, &PhoneContactsModel::refreshed, this, [&] { refreshThread = QThread::currentThread(); });
+
+        model.requestContactsAccess();
+        QCOMPARE(store.enumerations, 0); // never synchronously
+        QTEST(store.requests, "requests");
+        if (refreshed) {
+            QTRY_COMPARE(rows(model), QStringList({"Al Bo", "Zoe Ng"}));
+            QCOMPARE(refreshThread, QThread::currentThread());
+            QCOMPARE(*model.contacts().last().phoneNumber, "1");
+            QVERIFY(!model.contacts().first().phoneNumber);
+        } else {
+            QTest::qWait(50);
+            QCOMPARE(store.enumerations, 0);
+            QCOMPARE(rows(model), QStringList{" "});
+        }
+        QVERIFY(g_diagnostics.isEmpty());
+    }
+
+    void unknownStatusSaysErrorAndDoesNothing()
+    {
+        FakeContactsStore store;
+        store.status = ContactsStore::Authorization::Unknown;
+        PhoneContactsModel model;
+        model.setStore(&store);
+        model.requestContactsAccess();
+        QTest::qWait(20);
+        QCOMPARE(g_diagnostics, QStringList{"error"});
+        QCOMPARE(store.requests, 0);
+        QCOMPARE(store.enumerations, 0);
+    }
+
+    void everyAppearanceReadsAgain()
+    {
+        FakeContactsStore store;
+        store.contacts = {{"A", "", std::nullopt}};
+        PhoneContactsModel model;
+        model.setStore(&store);
+        model.requestContactsAccess();
+        QTRY_COMPARE(store.enumerations, 1);
+        const QUuid first = model.contacts().first().id;
+        store.contacts.append({"B", "", std::nullopt});
+        model.requestContactsAccess();
+        QTRY_COMPARE(rows(model), QStringList({"A ", "B "}));
+        QVERIFY2(model.contacts().first().id != first, "records are made anew on each read");
+        QVERIFY(model.contacts().at(0).id != model.contacts().at(1).id);
+        QCOMPARE(model.contacts().at(1).id.version(), QUuid::Random);
+        QCOMPARE(model.contacts().at(1).id.variant(), QUuid::DCE);
+    }
+
+    void enumerationFailureKeepsWhatWasRead()
+    {
+        FakeContactsStore store;
+        store.contacts = {{"Kept", "One", std::nullopt}};
+        store.failure = "/data/contacts.vcf: Is a directory";
+        PhoneContactsModel model;
+        model.setStore(&store);
+        const QList<ContactInfo> fetched = model.fetchContacts();
+        QCOMPARE(fetched.size(), 1);
+        QCOMPARE(fetched.first().firstName, "Kept");
+        QCOMPARE(g_diagnostics, QStringList{"Failed /data/contacts.vcf: Is a directory"});
+    }
+
+    void replyAfterTheScreenIsGoneIsIgnored()
+    {
+        FakeContactsStore store;
+        store.status = ContactsStore::Authorization::NotDetermined;
+        store.holdReplies = true;
+        auto *model = new PhoneContactsModel;
+        model->setStore(&store);
+        model->requestContactsAccess();
+        QVERIFY(store.held);
+        delete model;
+        std::thread([reply = *store.held] { reply(true, QString()); }).join();
+        QTest::qWait(20);
+        QCOMPARE(store.enumerations, 0);
+    }
+
+    void sortsByGivenNameInCodePointOrder_data()
+    {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QStringList>("sorted");
+        QTest::newRow("empty first, upper case before lower case")
+            << QStringList{"bob", "Zed", "", "alice", "Anna"} << QStringList{"", "Anna", "Zed", "alice", "bob"};
+        QTest::newRow("accented letters after plain ones")
+            << QStringList{QString::fromUtf8("\xc3\x89mile"), "zoe", "Emil"}
+            << QStringList{"Emil", "zoe", QString::fromUtf8("\xc3\x89mile")};
+        QTest::newRow("prefix first") << QStringList{"Annabel", "Ann", "Anna"} << QStringList{"Ann", "Anna", "Annabel"};
+        // By code point U+FF21 comes before U+1D400; by UTF-16 code unit it would come after.
+        QTest::newRow("beyond the basic plane")
+            << QStringList{QString::fromUtf8("\xf0\x9d\x90\x80"), QString::fromUtf8("\xef\xbc\xa1")}
+            << QStringList{QString::fromUtf8("\xef\xbc\xa1"), QString::fromUtf8("\xf0\x9d\x90\x80")};
+    }
+
+    void sortsByGivenNameInCodePointOrder()
+    {
+        QFETCH(QStringList, given);
+        QList<ContactInfo> contacts;
+        for (const QString &name : given)
+            contacts.append({QUuid::createUuid(), name, QString(), std::nullopt});
+        PhoneContactsModel::sortByFirstName(contacts);
+        QStringList result;
+        for (const ContactInfo &c : contacts)
+            result.append(c.firstName);
+        QTEST(result, "sorted");
+    }
+
+    void equalGivenNamesKeepTheStoreOrder()
+    {
+        // "é" composed and "e" + combining accent are the same name: their order is kept.
+        const QString composed = QString::fromUtf8("\xc3\xa9va");
+        const QString decomposed = QString::fromUtf8("e\xcc\x81va");
+        QList<ContactInfo> contacts;
+        const QStringList given{"Li", decomposed, "Li", "f", composed, "Li"};
+        for (int i = 0; i < given.size(); ++i)
+            contacts.append({QUuid::createUuid(), given.at(i), QString::number(i), std::nullopt});
+        PhoneContactsModel::sortByFirstName(contacts);
+        QStringList order;
+        for (const ContactInfo &c : contacts)
+            order.append(c.lastName);
+        QCOMPARE(order, QStringList({"0", "2", "5", "3", "1", "4"}));
+    }
+};
+
+class TestPhoneKeypadModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typesExactlyTheKeys()
+    {
+        PhoneKeypadModel keypad;
+        for (const char *key : {"0", "+", "1", "*", "#", "12", "", "a", "9"})
+            keypad.press(QString::fromLatin1(key));
+        QCOMPARE(keypad.phoneNumber(), "01*#9");
+        keypad.deleteLast();
+        QCOMPARE(keypad.phoneNumber(), "01*#");
+        for (int i = 0; i < 6; ++i)
+            keypad.deleteLast();
+        QCOMPARE(keypad.phoneNumber(), QString());
+        QCOMPARE(keypad.callUrl(), "tel:");
+    }
+
+    void callHandsTheNumberOverAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("digits") << "5550100";
+        QTest::newRow("service code") << "*#06#";
+        QTest::newRow("several hashes") << "1##2#";
+        QTest::newRow("long") << QString(300, u'7');
+    }
+
+    void callHandsTheNumberOverAsTyped()
+    {
+        QFETCH(QString, typed);
+        PhoneKeypadModel keypad;
+        for (QChar c : typed)
+            keypad.press(QString(c));
+        UrlOpener opener;
+        opener.setHandToDesktop(false);
+        QVERIFY(keypad.call(&opener));
+        QCOMPARE(opener.handOffs(), QStringList{"tel:" + typed});
+    }
+
+    void callWithNothingToCallIsInert()
+    {
+        PhoneKeypadModel keypad;
+        UrlOpener opener;
+        opener.setHandToDesktop(false);
+        QVERIFY(!keypad.call(&opener));
+        keypad.press("1");
+        QVERIFY(!keypad.call(nullptr));
+        QVERIFY(opener.handOffs().isEmpty());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    TestPhoneContactsModel contacts;
+    TestPhoneKeypadModel keypad;
+    return QTest::qExec(&contacts, argc, argv) | QTest::qExec(&keypad, argc, argv);
+}
+#include "tst_phonecontactsmodel.moc"
