@@ -34,7 +34,7 @@ struct Replies {
     ContactsStore::AccessReply reply()
     {
         return [this](bool granted, const QString &) {
-            QMetaObject::invokeMethod(qApp, [this, granted, thread = QThread::currentThread()] {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [this, granted, thread = QThread::currentThread()] {
                 answers.append(granted);
                 threads.append(thread);
             });

@@ -1,7 +1,5 @@
 #include "diagnostics.h"
 #include "phonecontactsmodel.h"
-#include "phonekeypadmodel.h"
-#include "urlopener.h"
 
 #include <QSignalSpy>
 #include <QThread>
@@ -230,63 +228,5 @@ private slots:
     }
 };
 
-class TestPhoneKeypadModel : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void typesExactlyTheKeys()
-    {
-        PhoneKeypadModel keypad;
-        for (const char *key : {"0", "+", "1", "*", "#", "12", "", "a", "9"})
-            keypad.press(QString::fromLatin1(key));
-        QCOMPARE(keypad.phoneNumber(), "01*#9");
-        keypad.deleteLast();
-        QCOMPARE(keypad.phoneNumber(), "01*#");
-        for (int i = 0; i < 6; ++i)
-            keypad.deleteLast();
-        QCOMPARE(keypad.phoneNumber(), QString());
-        QCOMPARE(keypad.callUrl(), "tel:");
-    }
-
-    void callHandsTheNumberOverAsTyped_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("digits") << "5550100";
-        QTest::newRow("service code") << "*#06#";
-        QTest::newRow("several hashes") << "1##2#";
-        QTest::newRow("long") << QString(300, u'7');
-    }
-
-    void callHandsTheNumberOverAsTyped()
-    {
-        QFETCH(QString, typed);
-        PhoneKeypadModel keypad;
-        for (QChar c : typed)
-            keypad.press(QString(c));
-        UrlOpener opener;
-        opener.setHandToDesktop(false);
-        QVERIFY(keypad.call(&opener));
-        QCOMPARE(opener.handOffs(), QStringList{"tel:" + typed});
-    }
-
-    void callWithNothingToCallIsInert()
-    {
-        PhoneKeypadModel keypad;
-        UrlOpener opener;
-        opener.setHandToDesktop(false);
-        QVERIFY(!keypad.call(&opener));
-        keypad.press("1");
-        QVERIFY(!keypad.call(nullptr));
-        QVERIFY(opener.handOffs().isEmpty());
-    }
-};
-
-int main(int argc, char *argv[])
-{
-    QCoreApplication app(argc, argv);
-    TestPhoneContactsModel contacts;
-    TestPhoneKeypadModel keypad;
-    return QTest::qExec(&contacts, argc, argv) | QTest::qExec(&keypad, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestPhoneContactsModel)
 #include "tst_phonecontactsmodel.moc"
