@@ -51,7 +51,7 @@ Window {
     onFrameSwapped: if (!fullScreenMode && !menuLoader.active) {
         menuLoader.setSource("qrc:/Kestrel/Platform/HardwareMenu.qml",
                              { device: AppContext.device, simulator: AppContext.simulator,
-                               biometrics: AppContext.biometrics })
+                               biometrics: AppContext.biometrics, contacts: AppContext.contacts })
         menuLoader.active = true
     }
 
@@ -93,6 +93,11 @@ Window {
             BiometricPrompt {
                 anchors.centerIn: parent
                 sensor: AppContext.biometrics
+            }
+
+            ContactsPermissionPrompt {
+                anchors.fill: parent
+                store: AppContext.contacts
             }
 
             Connections {
