@@ -6,6 +6,7 @@
 #include "appcontext.h"
 #include "appview.h"
 #include "homescreenmodel.h"
+#include "residentmemory.h"
 #include "staticplugins.h"
 
 #include <QElapsedTimer>
@@ -21,15 +22,6 @@
 #include <algorithm>
 #include <malloc.h>
 #include <memory>
-
-static double residentMiB()
-{
-    QFile statm("/proc/self/statm");
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.value(1).toDouble() * 4096 / (1024.0 * 1024.0);
-}
 
 // QObjects under root, itself included, through both object and visual children.
 static int objectCount(QObject *root)

@@ -1,6 +1,7 @@
 // Resident memory across "Press home to open" then "Cancel" round trips on the real screens:
 // after 10 cycles (the baseline) and after 1,000. Goal: growth under 5%.
 #include "appcontext.h"
+#include "residentmemory.h"
 #include "staticplugins.h"
 
 #include <QFile>
@@ -12,15 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
-
-static double residentMiB()
-{
-    QFile statm("/proc/self/statm");
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.value(1).toDouble() * 4096 / (1024.0 * 1024.0);
-}
 
 template<typename T>
 static T *newest(QObject *root, const char *name)
