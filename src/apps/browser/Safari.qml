@@ -32,8 +32,8 @@ Rectangle {
         anchors.fill: parent
         active: safariModel.ShowingWebView
         sourceComponent: SafariPageView {
-            model: safariModel
-            store: store
+            model: safari.model
+            store: safari.webViewStore
         }
     }
 }

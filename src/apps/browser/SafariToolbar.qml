@@ -21,17 +21,19 @@ BlurView {
     component ToolbarButton: AbstractButton {
         id: button
         property string symbol
-        width: icon.width + 8
+        width: Math.round(toolbar.itemSize * SymbolTable.scale) + 8
         height: toolbar.barHeight
         focusPolicy: Qt.NoFocus
         contentItem: Item {}
-        background: Symbol {
-            id: icon
-            anchors.centerIn: parent
-            name: button.symbol
-            size: toolbar.itemSize
-            color: button.enabled ? "#007AFF" : "#8E8E93"
-            opacity: button.pressed ? 0.4 : 1
+        background: Item {
+            Symbol {
+                objectName: button.objectName + "Symbol"
+                anchors.centerIn: parent
+                name: button.symbol
+                size: toolbar.itemSize
+                color: button.enabled ? "#007AFF" : "#8E8E93"
+                opacity: button.pressed ? 0.4 : 1
+            }
         }
     }
 

@@ -1,0 +1,90 @@
+import QtQuick
+import QtTest
+import Kestrel.App
+import Kestrel.Apps.Browser
+import Kestrel.Home
+import Kestrel.Lock
+import Kestrel.Testing
+import Kestrel.BrowserTesting
+
+// The browser through its real screens and the real engine, against pages served on loopback.
+// Every Safari made here starts an engine view, which is costly: the cases are few and each
+// walks a whole path.
+TestCase {
+    id: testCase
+    name: "SafariScreens"
+    when: windowShown
+    width: 390
+    height: 844
+    visible: true
+
+    Component {
+        id: safariComponent
+        Safari { width: 390; height: 844 }
+    }
+    Component {
+        id: ownerComponent
+        LockscreenModel {}
+    }
+    Component {
+        id: homeComponent
+        HomeScreen { width: 390; height: 844 }
+    }
+
+    function init() { TestSupport.clearSettings() }
+
+    function find(root, name) {
+        const item = findChild(root, name)
+        verify(item, "nothing named " + name)
+        return item
+    }
+    // Types into the start page's field and presses return, as a person would.
+    function visit(safari, address) {
+        const field = find(safari, "searchField")
+        mouseClick(field)
+        safari.model.SearchString = address
+        keyClick(Qt.Key_Return)
+        verify(safari.model.ShowingWebView, "return did not show the page view")
+    }
+    function symbolColour(safari, button) { return find(safari, button + "Symbol").color }
+    function compareArrows(safari, back, forward) {
+        tryCompare(find(safari, "backButton"), "enabled", back, 10000)
+        tryCompare(find(safari, "forwardButton"), "enabled", forward, 10000)
+        compare(symbolColour(safari, "backButton"), Qt.color(back ? "#007AFF" : "#8E8E93"))
+        compare(symbolColour(safari, "forwardButton"), Qt.color(forward ? "#007AFF" : "#8E8E93"))
+    }
+
+    function test_titleAndHistoryFollowThePage() {
+        const safari = createTemporaryObject(safariComponent, testCase)
+        verify(!safari.webViewStore.webView, "the engine started before a page was wanted")
+        visit(safari, TestPages.url("/first"))
+        tryCompare(find(safari, "pageTitle"), "text", "First page", 30000)
+        compareArrows(safari, false, false)
+
+        // A person's tap: the engine does not let script-made history entries be gone back to.
+        mouseClick(find(safari, "webView"))
+        tryCompare(find(safari, "pageTitle"), "text", "Second page", 20000)
+        compareArrows(safari, true, false)
+
+        mouseClick(find(safari, "backButton"))
+        tryCompare(find(safari, "pageTitle"), "text", "First page", 20000)
+        compareArrows(safari, false, true)
+
+        // The three other buttons change nothing.
+        for (const name of ["shareButton", "bookmarksButton", "tabsButton"])
+            mouseClick(find(safari, name))
+        wait(200)
+        compare(safari.webViewStore.address, TestPages.url("/first"))
+        compareArrows(safari, false, true)
+
+        mouseClick(find(safari, "forwardButton"))
+        tryCompare(find(safari, "pageTitle"), "text", "Second page", 20000)
+        compareArrows(safari, true, false)
+
+        // The page's process goes with the screen.
+        const pid = safari.webViewStore.webView.renderProcessPid
+        verify(TestPages.processRuns(pid), "no render process to watch")
+        safari.destroy()
+        tryVerify(() => !TestPages.processRuns(pid), 20000, "the render process outlived the screen")
+    }
+}
