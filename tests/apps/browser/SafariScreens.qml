@@ -14,13 +14,13 @@ TestCase {
     id: testCase
     name: "SafariScreens"
     when: windowShown
-    width: 390
-    height: 844
+    width: AppContext.device.screenWidth
+    height: AppContext.device.screenHeight
     visible: true
 
     Component {
         id: safariComponent
-        Safari { width: 390; height: 844 }
+        Safari { width: AppContext.device.screenWidth; height: AppContext.device.screenHeight }
     }
     Component {
         id: ownerComponent
@@ -28,7 +28,7 @@ TestCase {
     }
     Component {
         id: homeComponent
-        HomeScreen { width: 390; height: 844 }
+        HomeScreen { width: AppContext.device.screenWidth; height: AppContext.device.screenHeight }
     }
 
     function init() { TestSupport.clearSettings() }
@@ -86,5 +86,41 @@ TestCase {
         verify(TestPages.processRuns(pid), "no render process to watch")
         safari.destroy()
         tryVerify(() => !TestPages.processRuns(pid), 20000, "the render process outlived the screen")
+    }
+
+    // Also run on the phone with a home button.
+    function test_alertInsideThePhoneAndEverythingFits() {
+        const safari = createTemporaryObject(safariComponent, testCase)
+        compare(TestSupport.clippedControls(safari), [], "the start page does not fit")
+        visit(safari, TestPages.url("/alert"))
+        const dialog = find(safari, "webDialog")
+        tryCompare(dialog, "visible", true, 30000)
+        compare(find(safari, "webDialogMessage").text, "Hello from the page")
+        compare(safari.webViewStore.dialogKind, "alert")
+        compare(TestSupport.clippedControls(safari), [], "the page view or its alert does not fit")
+        wait(300)
+        compare(safari.webViewStore.title, "Before", "the page went on before its alert was answered")
+        mouseClick(find(safari, "webDialogOk"))
+        verify(!dialog.visible)
+        tryCompare(find(safari, "pageTitle"), "text", "After", 20000)
+    }
+
+    function test_installAddressesPutTheAppsOnTheHomeScreen() {
+        const owner = createTemporaryObject(ownerComponent, testCase)
+        const home = createTemporaryObject(homeComponent, testCase,
+                                           { pageOwner: owner, clockStrings: AppContext.clock.clockStrings() })
+        const steps = [{ address: TestPages.storeAddress, key: "Tessel_Installed", tile: "tile34" },
+                       { address: TestPages.packageManagerAddress, key: "Cydia_Installed", tile: "tile35" }]
+        for (const step of steps) {
+            home.model.openAppView(AppView.AppSafari)
+            tryVerify(() => findChild(home.current, "safari"), 5000, "Safari did not open")
+            visit(findChild(home.current, "safari"), step.address)
+            compare(String(TestSupport.storedSetting(step.key)), "true", step.key + " not written")
+            const grab = find(home.current, "homeBarGrabArea")
+            mouseDrag(grab, grab.width / 2, grab.height / 2, 0, -100)
+            tryCompare(home.model, "OpenApp", false, 5000)
+            tryVerify(() => findChild(home.current, step.tile), 5000, "no " + step.tile + " on the home screen")
+            tryVerify(() => !findChild(home.current, "safari"), 5000, "the closed Safari stayed")
+        }
     }
 }
