@@ -3,8 +3,9 @@ import QtWebEngine
 import Kestrel.Apps.Browser
 
 // The engine view a WebViewStore makes for itself. Web content gets the network and nothing of
-// the device: no local files, no windows, menus or dialogs of the desktop, no downloads, no
-// certificate exceptions. The store decides; this file only hands it the engine's requests.
+// the device: no local files or other local schemes, no windows, menus or dialogs of the
+// desktop, no downloads, no certificate exceptions, no web channel to the shell's objects. The
+// store decides; this file only hands it the engine's requests.
 WebEngineView {
     id: view
 
@@ -28,7 +29,10 @@ WebEngineView {
     onAuthenticationDialogRequested: request => store.decline(request)
     onContextMenuRequested: request => store.decline(request)
     onTooltipRequested: request => store.decline(request)
-    onCertificateError: error => store.refuseCertificate(error)
+    onCertificateError: error => {
+        error.rejectCertificate()
+        store.noteRefusedCertificate(error.description)
+    }
     onFeaturePermissionRequested: (origin, feature) => grantFeaturePermission(origin, feature, false)
     onFullScreenRequested: request => request.reject()
 

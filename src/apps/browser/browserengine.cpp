@@ -1,10 +1,9 @@
 #include "browserengine.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QQmlComponent>
 #include <QQmlEngine>
-#include <QQuickWebEngineProfile>
-#include <QWebEngineUrlRequestInterceptor>
-#include <QtWebEngineQuick/qtwebenginequickglobal.h>
 
 #include <cstdio>
 #include <unistd.h>
@@ -14,24 +13,6 @@ namespace {
 bool g_sandboxTurnedOff = false;
 
 const char ProfileObjectName[] = "kestrelWebProfile";
-
-// Web content may reach the network and nothing else: no file:, qrc: or engine-internal pages,
-// whatever asks for them (a typed address, a link, a sub-resource, a script).
-class LocalRequestBlocker : public QWebEngineUrlRequestInterceptor
-{
-public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-
-    void interceptRequest(QWebEngineUrlRequestInfo &info) override
-    {
-        static const QStringList allowed = {QStringLiteral("http"), QStringLiteral("https"),
-                                            QStringLiteral("ws"),   QStringLiteral("wss"),
-                                            QStringLiteral("data"), QStringLiteral("blob"),
-                                            QStringLiteral("about")};
-        if (!allowed.contains(info.requestUrl().scheme()))
-            info.block(true);
-    }
-};
 
 void announceSandboxOnce()
 {
@@ -52,27 +33,29 @@ void prepareBeforeApplication()
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
         g_sandboxTurnedOff = true;
     }
-    QtWebEngineQuick::initialize();
+    // The engine draws through a context shared with the windows'; the application object
+    // makes that context when this is set before it (the engine's initialize() does only this).
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 bool sandboxTurnedOff() { return g_sandboxTurnedOff; }
 
-QQuickWebEngineProfile *profileFor(QQmlEngine *engine, const QString &dataRoot)
+QObject *profileFor(QQmlEngine *engine, const QString &dataRoot)
 {
-    if (auto *existing = engine->findChild<QQuickWebEngineProfile *>(QLatin1String(ProfileObjectName),
-                                                                     Qt::FindDirectChildrenOnly))
+    if (auto *existing = engine->findChild<QObject *>(QLatin1String(ProfileObjectName), Qt::FindDirectChildrenOnly))
         return existing;
     announceSandboxOnce();
     const QString root = QDir(dataRoot).filePath(QStringLiteral("WebEngine"));
-    auto *profile = new QQuickWebEngineProfile(engine);
+    QQmlComponent component(engine, QUrl(QStringLiteral("qrc:/Kestrel/Apps/Browser/BrowserProfile.qml")));
+    QObject *profile = component.createWithInitialProperties(
+        {{QStringLiteral("persistentStoragePath"), root},
+         {QStringLiteral("cachePath"), QDir(root).filePath(QStringLiteral("Cache"))}});
+    if (!profile) {
+        qWarning("%s", qPrintable(component.errorString()));
+        return nullptr;
+    }
     profile->setObjectName(QLatin1String(ProfileObjectName));
-    profile->setStorageName(QStringLiteral("Kestrel"));
-    profile->setOffTheRecord(false);
-    profile->setPersistentStoragePath(root);
-    profile->setCachePath(QDir(root).filePath(QStringLiteral("Cache")));
-    profile->setHttpCacheType(QQuickWebEngineProfile::DiskHttpCache);
-    profile->setPersistentCookiesPolicy(QQuickWebEngineProfile::AllowPersistentCookies);
-    profile->setUrlRequestInterceptor(new LocalRequestBlocker(profile));
+    profile->setParent(engine);
     QQmlEngine::setObjectOwnership(profile, QQmlEngine::CppOwnership);
     return profile;
 }

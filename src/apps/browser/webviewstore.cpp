@@ -7,11 +7,6 @@
 #include <QMetaProperty>
 #include <QQmlComponent>
 #include <QQmlEngine>
-#include <QQuickWebEngineProfile>
-#include <QWebEngineCertificateError>
-#include <QWebEngineDownloadRequest>
-#include <QWebEngineNavigationRequest>
-#include <QWebEngineNewWindowRequest>
 
 namespace {
 
@@ -64,7 +59,9 @@ void WebViewStore::makeView()
     AppContext *context = AppContext::current();
     if (!engine || !context)
         return;
-    QQuickWebEngineProfile *profile = BrowserEngine::profileFor(engine, context->dataRoot());
+    QObject *profile = BrowserEngine::profileFor(engine, context->dataRoot());
+    if (!profile)
+        return;
     QQmlComponent component(engine, QUrl(QStringLiteral("qrc:/Kestrel/Apps/Browser/BrowserEngineView.qml")));
     QObject *view = component.createWithInitialProperties(
         {{QStringLiteral("store"), QVariant::fromValue(this)}, {QStringLiteral("profile"), QVariant::fromValue(profile)}},
@@ -250,32 +247,34 @@ void WebViewStore::decline(QObject *request)
         QMetaObject::invokeMethod(request, "dialogReject");
 }
 
+// The engine's requests are reached through their properties and invokable methods only, so
+// the engine's libraries need not be linked (see BrowserEngine).
 void WebViewStore::vetNavigation(QObject *request)
 {
-    auto *navigation = qobject_cast<QWebEngineNavigationRequest *>(request);
-    if (navigation && !isWebAddress(navigation->url()) && navigation->url() != QUrl(QStringLiteral("about:blank")))
-        navigation->reject();
+    if (!request)
+        return;
+    const QUrl url = request->property("url").toUrl();
+    if (!isWebAddress(url) && url != QUrl(QStringLiteral("about:blank")))
+        QMetaObject::invokeMethod(request, "reject");
 }
 
 void WebViewStore::openInPlace(QObject *request)
 {
-    if (auto *window = qobject_cast<QWebEngineNewWindowRequest *>(request))
-        load(window->requestedUrl());
+    if (request)
+        load(request->property("requestedUrl").toUrl());
 }
 
 void WebViewStore::refuseDownload(QObject *download)
 {
-    if (auto *request = qobject_cast<QWebEngineDownloadRequest *>(download)) {
-        request->cancel();
+    if (download && QMetaObject::invokeMethod(download, "cancel")) {
         ++m_refusedDownloads;
         emit refusedDownloadsChanged();
     }
 }
 
-void WebViewStore::refuseCertificate(QWebEngineCertificateError error)
+void WebViewStore::noteRefusedCertificate(const QString &description)
 {
-    error.rejectCertificate();
-    m_certificateError = error.description().isEmpty() ? QStringLiteral("refused") : error.description();
+    m_certificateError = description.isEmpty() ? QStringLiteral("refused") : description;
     emit changed();
     emit securityChanged();
 }

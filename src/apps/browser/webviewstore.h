@@ -7,7 +7,6 @@
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
-#include <QWebEngineCertificateError>
 
 // The observable holder of one web view, shared by the browser and the package manager.
 //
@@ -95,7 +94,8 @@ public:
     Q_INVOKABLE void vetNavigation(QObject *request);
     Q_INVOKABLE void openInPlace(QObject *request);
     Q_INVOKABLE void refuseDownload(QObject *download);
-    Q_INVOKABLE void refuseCertificate(QWebEngineCertificateError error);
+    // After the view has refused a certificate for the current load.
+    Q_INVOKABLE void noteRefusedCertificate(const QString &description);
 
     // Schemes a page may be loaded from.
     static bool isWebAddress(const QUrl &url);
