@@ -90,14 +90,13 @@ Item {
 
                     objectName: "favourite" + modelData.name
                     width: page.favouriteSize
-                    height: column.height
+                    height: page.favouriteSize + 6 + label.implicitHeight
                     focusPolicy: Qt.NoFocus
                     Accessible.name: modelData.name
                     onClicked: page.model.openFavourite(index)
 
                     contentItem: Item {}
                     background: Column {
-                        id: column
                         spacing: 6
 
                         RoundedPicture {
@@ -108,6 +107,7 @@ Item {
                             opacity: favourite.pressed ? 0.6 : 1
                         }
                         Text {
+                            id: label
                             width: page.favouriteSize
                             text: favourite.modelData.name
                             color: "gray"

@@ -22,6 +22,7 @@ class TestPages : public QObject
     Q_OBJECT
     Q_PROPERTY(QString storeAddress READ storeAddress CONSTANT)
     Q_PROPERTY(QString packageManagerAddress READ packageManagerAddress CONSTANT)
+    Q_PROPERTY(int makerPort READ makerPort CONSTANT) // a maker server started by hand, for looking
 
 public:
     TestPages()
@@ -34,6 +35,7 @@ public:
 
     QString storeAddress() const { return MakerEndpoints::addToKestrel(); }
     QString packageManagerAddress() const { return QLatin1String(MakerEndpoints::PackageManagerHome); }
+    static int makerPort() { return qEnvironmentVariableIntValue("MAKER_PORT"); }
 
     Q_INVOKABLE QString url(const QString &path) const { return m_server.url(path).toString(); }
     Q_INVOKABLE bool processRuns(int pid) const

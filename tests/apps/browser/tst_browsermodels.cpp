@@ -97,6 +97,18 @@ private slots:
         QCOMPARE(SafariModel::installFor(QLatin1Char(' ') + store), I::Nothing);
     }
 
+    void aFavouriteOpensItsSiteAndReturnToggles()
+    {
+        SafariModel model(static_cast<SettingsStore *>(nullptr));
+        model.openFavourite(1);
+        QCOMPARE(model.searchString(), QStringLiteral("https://www.bing.com"));
+        QVERIFY(model.showingWebView());
+        model.openFavourite(4); // none: nothing changes
+        QCOMPARE(model.searchString(), QStringLiteral("https://www.bing.com"));
+        model.commit();
+        QVERIFY(!model.showingWebView());
+    }
+
     void loadingWritesTheFlagAndLoadsEvenWhenNothingFollows()
     {
         TempDataRoot root;
