@@ -85,6 +85,12 @@ TestCase {
         tryCompare(find(safari, "pageTitle"), "text", "Second page", 20000)
         compareArrows(safari, true, false)
 
+        // Downloads are refused and the page stays; the profile lives under the data root.
+        verify(safari.webViewStore.load(TestPages.url("/file")))
+        tryCompare(safari.webViewStore, "refusedDownloads", 1, 20000)
+        compare(safari.webViewStore.title, "Second page")
+        verify(TestPages.exists(TestSupport.dataRoot + "/WebEngine"), "no profile under the data root")
+
         // The page's process goes with the screen.
         const pid = safari.webViewStore.webView.renderProcessPid
         verify(TestPages.processRuns(pid), "no render process to watch")

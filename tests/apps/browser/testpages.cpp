@@ -30,6 +30,10 @@ public:
         m_server.route("/first", page("First page", "<a href='/second' style='position:fixed;inset:0'>next</a>"));
         m_server.route("/second", page("Second page", "<p>second</p>"));
         m_server.route("/alert", page("Before", "<script>alert('Hello from the page'); document.title = 'After'</script>"));
+        LoopbackServer::Response file;
+        file.headers = {{"Content-Type", "application/octet-stream"}, {"Content-Disposition", "attachment; filename=a.bin"}};
+        file.body = QByteArray(4096, 'x');
+        m_server.route("/file", file);
         m_server.start();
     }
 
@@ -42,6 +46,7 @@ public:
     {
         return pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
     }
+    Q_INVOKABLE static bool exists(const QString &path) { return QFileInfo::exists(path); }
 
 private:
     LoopbackServer m_server;
