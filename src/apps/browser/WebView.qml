@@ -14,14 +14,21 @@ Item {
     Accessible.role: Accessible.Grouping
     Accessible.name: store ? store.title : ""
 
-    Component.onCompleted: if (store) store.makeView()
-    onStoreChanged: if (store) store.makeView()
-    onViewChanged: {
+    // A store's one view moves to whichever WebView shows it last (pages pushed in turn).
+    function adopt() {
         if (view) {
             view.parent = frame
             view.anchors.fill = frame
         }
     }
+
+    Component.onCompleted: {
+        if (store)
+            store.makeView()
+        adopt()
+    }
+    onStoreChanged: if (store) store.makeView()
+    onViewChanged: adopt()
 
     WebDialog {
         anchors.fill: parent

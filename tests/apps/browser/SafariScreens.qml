@@ -23,6 +23,10 @@ TestCase {
         Safari { width: AppContext.device.screenWidth; height: AppContext.device.screenHeight }
     }
     Component {
+        id: webViewComponent
+        WebView { width: 200; height: 200 }
+    }
+    Component {
         id: ownerComponent
         LockscreenModel {}
     }
@@ -90,6 +94,10 @@ TestCase {
         tryCompare(safari.webViewStore, "refusedDownloads", 1, 20000)
         compare(safari.webViewStore.title, "Second page")
         verify(TestPages.exists(TestSupport.dataRoot + "/WebEngine"), "no profile under the data root")
+
+        // A second page showing the same store takes its view over.
+        const other = createTemporaryObject(webViewComponent, testCase, { store: safari.webViewStore })
+        compare(safari.webViewStore.webView.parent, other)
 
         // The page's process goes with the screen.
         const pid = safari.webViewStore.webView.renderProcessPid
