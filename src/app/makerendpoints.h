@@ -17,6 +17,9 @@ inline constexpr const char *ScreenshotDir = "/Screenshots/";
 inline constexpr const char *DefaultSourcePath = "/Cydia.json";
 inline constexpr const char *AddToKestrelPath = "/AddToKestrel";
 inline constexpr const char *DefaultSourceIcon = "TesselIcon";
+// Profile pages of the package manager and of its author, opened from its home tab.
+inline constexpr const char *CydiaProfilePath = "/profiles/cydia";
+inline constexpr const char *CydiaAuthorProfilePath = "/profiles/wren_hollis";
 inline constexpr const char *IconSuffix = ".png";
 // Kept byte for byte, including the literal "&amp;".
 inline constexpr const char *InstallLinkPrefix = "itms-services://?action=download-manifest&amp;url=";
