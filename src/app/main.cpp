@@ -1,4 +1,5 @@
 #include "appcontext.h"
+#include "browserengine.h"
 #include "commandline.h"
 #include "staticplugins.h"
 #include "symboltable.h"
@@ -68,6 +69,8 @@ int main(int argc, char *argv[])
         break;
     }
 
+    // Cheap: the engine itself starts only when the browser first shows a page.
+    BrowserEngine::prepareBeforeApplication();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("kestrel"));
     QGuiApplication::setApplicationVersion(QStringLiteral(KESTREL_VERSION));

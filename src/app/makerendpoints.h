@@ -21,6 +21,8 @@ inline constexpr const char *DefaultSourceIcon = "TesselIcon";
 inline constexpr const char *CydiaProfilePath = "/profiles/cydia";
 inline constexpr const char *CydiaAuthorProfilePath = "/profiles/wren_hollis";
 inline constexpr const char *IconSuffix = ".png";
+// The package manager's public home page: typing exactly this in the browser installs it.
+inline constexpr const char *PackageManagerHome = "https://cydia.saurik.com";
 // Kept byte for byte, including the literal "&amp;".
 inline constexpr const char *InstallLinkPrefix = "itms-services://?action=download-manifest&amp;url=";
 

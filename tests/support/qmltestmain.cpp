@@ -1,6 +1,9 @@
 // Runs the QML tests of one folder against the real screens: every test file gets its own
 // engine and an application context on its own empty data root.
 #include "appcontext.h"
+#ifdef KESTREL_QML_TEST_WEBENGINE
+#include "browserengine.h"
+#endif
 #include "staticplugins.h"
 #include "symboltable.h"
 #include "tempdataroot.h"
@@ -16,6 +19,15 @@
 class QmlTestSetup : public QObject
 {
     Q_OBJECT
+
+public:
+    QmlTestSetup()
+    {
+#ifdef KESTREL_QML_TEST_WEBENGINE
+        // Before the application object, as in the shell.
+        BrowserEngine::prepareBeforeApplication();
+#endif
+    }
 
 public slots:
     void applicationAvailable()
