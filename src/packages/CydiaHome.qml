@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import Kestrel.App
+import Kestrel.Apps.Browser
 import Kestrel.Packages
 import Kestrel.Ui
 
@@ -11,10 +12,14 @@ StackView {
     id: stack
     objectName: "cydiaHome"
 
+    // The one web view of this screen, shared by both social rows.
+    readonly property alias webViewStore: webStore
+    WebViewStore { id: webStore }
+
     Setting { key: "Dock_Opacity"; defaultValue: 1 }
     Setting { key: "Hide_Dock_Installed"; defaultValue: false }
 
-    function openWebPage(address) { stack.push(webPage, { address: address }) }
+    function openWebPage(address) { stack.push(webPage, { address: address, store: webStore }) }
     function openNumberPage() { stack.push(numberPage) }
 
     initialItem: NavigationPage {
