@@ -151,59 +151,31 @@ Item {
                     width: parent.width
                     height: 44
 
-                    readonly property var entries: {
-                        const list = []
-                        if (wrapper.alert.cancel !== "")
-                            list.push({ text: wrapper.alert.cancel, kind: "cancel" })
-                        if (wrapper.alert.secondaryActionTitle !== "")
-                            list.push({ text: wrapper.alert.secondaryActionTitle, kind: "secondary" })
-                        list.push({ text: wrapper.alert.accept, kind: "accept" })
-                        return list
+                    readonly property int shown: 1 + (wrapper.alert.cancel !== "" ? 1 : 0)
+                                                 + (wrapper.alert.secondaryActionTitle !== "" ? 1 : 0)
+
+                    AlertButton {
+                        objectName: "alert_cancel"
+                        visible: wrapper.alert.cancel !== ""
+                        width: buttons.width / buttons.shown
+                        text: wrapper.alert.cancel
+                        bold: true
+                        onClicked: wrapper.cancel()
                     }
-
-                    Repeater {
-                        model: buttons.entries
-
-                        AbstractButton {
-                            id: choice
-                            required property var modelData
-                            required property int index
-
-                            objectName: "alert_" + modelData.kind
-                            width: buttons.width / buttons.entries.length
-                            height: buttons.height
-                            focusPolicy: Qt.NoFocus
-                            text: modelData.text
-                            Accessible.name: text
-                            onClicked: {
-                                if (modelData.kind === "cancel")
-                                    wrapper.cancel()
-                                else if (modelData.kind === "secondary")
-                                    wrapper.secondary()
-                                else
-                                    wrapper.accept()
-                            }
-
-                            background: Rectangle {
-                                color: choice.pressed ? "#DCDCDC" : "transparent"
-                                Rectangle {
-                                    visible: choice.index > 0
-                                    width: 0.5
-                                    height: parent.height
-                                    color: "#3C3C43"
-                                    opacity: 0.36
-                                }
-                            }
-                            contentItem: Text {
-                                text: choice.text
-                                color: "#007AFF"
-                                font.pixelSize: 17
-                                font.weight: choice.modelData.kind === "cancel" ? Font.DemiBold : Font.Normal
-                                horizontalAlignment: Text.AlignHCenter
-                                verticalAlignment: Text.AlignVCenter
-                                elide: Text.ElideRight
-                            }
-                        }
+                    AlertButton {
+                        objectName: "alert_secondary"
+                        visible: wrapper.alert.secondaryActionTitle !== ""
+                        width: buttons.width / buttons.shown
+                        text: wrapper.alert.secondaryActionTitle
+                        divider: wrapper.alert.cancel !== ""
+                        onClicked: wrapper.secondary()
+                    }
+                    AlertButton {
+                        objectName: "alert_accept"
+                        width: buttons.width / buttons.shown
+                        text: wrapper.alert.accept
+                        divider: buttons.shown > 1
+                        onClicked: wrapper.accept()
                     }
                 }
             }

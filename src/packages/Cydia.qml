@@ -45,14 +45,20 @@ Rectangle {
             objectName: "homePage"
             anchors.fill: parent
             visible: cydia.currentPage === 1
-            active: visible || status === Loader.Ready
+            active: false
+            // Made the first time its tab is chosen, then kept.
+            onVisibleChanged: if (visible) active = true
+            Component.onCompleted: if (visible) active = true
             source: "CydiaHome.qml"
         }
         Loader {
             objectName: "sourcesPage"
             anchors.fill: parent
             visible: cydia.currentPage === 2
-            active: visible || status === Loader.Ready
+            active: false
+            // Made the first time its tab is chosen, then kept.
+            onVisibleChanged: if (visible) active = true
+            Component.onCompleted: if (visible) active = true
             source: "CydiaSources.qml"
         }
         Text {
@@ -114,7 +120,7 @@ Rectangle {
             color: "#C6C6C8"
         }
 
-        Row {
+        Item {
             width: parent.width
             height: 49
 
@@ -124,16 +130,17 @@ Rectangle {
                 AbstractButton {
                     id: tab
                     required property var modelData
+                    required property int index
                     readonly property bool selected: cydia.currentPage === modelData.tag
                     readonly property color tint: selected ? "#007AFF" : "#8E8E93"
 
                     objectName: modelData.name
+                    x: index * width
                     width: parent.width / cydia.tabs.length
                     height: parent.height
                     focusPolicy: Qt.NoFocus
                     Accessible.name: modelData.label
                     Accessible.role: Accessible.PageTab
-                    Accessible.selected: selected
                     onClicked: cydia.currentPage = modelData.tag
 
                     contentItem: Item {

@@ -91,7 +91,7 @@ StackView {
                         LinkRow {
                             objectName: "facebookRow"
                             width: parent.width
-                            icon: "FacebookIcon"
+                            iconName: "FacebookIcon"
                             text: "Cydia"
                             divider: true
                             onClicked: stack.openWebPage(CydiaLinks.cydiaProfile)
@@ -99,7 +99,7 @@ StackView {
                         LinkRow {
                             objectName: "twitterRow"
                             width: parent.width
-                            icon: "TwitterIcon"
+                            iconName: "TwitterIcon"
                             text: CydiaLinks.authorHandle
                             onClicked: stack.openWebPage(CydiaLinks.authorProfile)
                         }
@@ -135,7 +135,7 @@ StackView {
                             LinkRow {
                                 objectName: "themesRow"
                                 width: parent.width
-                                icon: "ThemesIcon"
+                                iconName: "ThemesIcon"
                                 text: "Themes"
                                 onClicked: stack.openNumberPage()
                             }
@@ -151,7 +151,7 @@ StackView {
                             objectName: "accountRow"
                             y: 4.5
                             width: parent.width
-                            icon: "CydiaIcon"
+                            iconName: "CydiaIcon"
                             text: "Manage Account"
                             onClicked: stack.openNumberPage()
                         }

@@ -3,11 +3,11 @@ import QtQuick.Controls
 import Kestrel.Ui
 
 // A row of the package manager's home page: an icon, a title and a chevron; 40 points high.
-// `icon` is a bundled picture name; a row may draw its own icon instead through `iconItem`.
+// `iconName` is a bundled picture name; a row may draw its own icon instead through `iconItem`.
 ItemDelegate {
     id: row
 
-    property string icon: ""
+    property string iconName: ""
     property Component iconItem: null
     property bool divider: false
 
@@ -32,7 +32,7 @@ ItemDelegate {
         Component {
             id: bundled
             RoundedAsset {
-                name: row.icon
+                name: row.iconName
             }
         }
         Text {

@@ -19,7 +19,7 @@ NavigationPage {
 
     RepoDetailModel {
         id: repo
-        CurrentRepoURL: page.currentRepoUrl
+        currentRepoUrl: page.currentRepoUrl
     }
 
     InsetList {

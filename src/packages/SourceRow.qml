@@ -9,6 +9,7 @@ SwipeDelegate {
     id: row
 
     required property int index
+    required property string sourceId
     required property string title
     required property string repourl
     required property string repoicon
@@ -114,22 +115,22 @@ SwipeDelegate {
         }
     }
 
-    swipe.right: AbstractButton {
+    // Clicks on what a swipe uncovers reach it through the delegate's attached signal.
+    swipe.right: Rectangle {
         objectName: "deleteButton"
         width: 80
         height: row.height
         anchors.right: parent.right
-        focusPolicy: Qt.NoFocus
-        text: "Delete"
+        color: SwipeDelegate.pressed ? "#D70015" : "#FF3B30"
+        Accessible.role: Accessible.Button
         Accessible.name: "Delete"
-        onClicked: row.deleteRequested(row.index)
-        background: Rectangle { color: "#FF3B30" }
-        contentItem: Text {
+        SwipeDelegate.onClicked: row.deleteRequested(row.index)
+
+        Text {
+            anchors.centerIn: parent
             text: "Delete"
             color: "white"
             font.pixelSize: 17
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
         }
     }
 }

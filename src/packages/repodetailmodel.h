@@ -16,7 +16,7 @@ class RepoDetailModel : public QAbstractListModel
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QString CurrentRepoURL READ currentRepoUrl WRITE setCurrentRepoUrl NOTIFY currentRepoUrlChanged)
+    Q_PROPERTY(QString currentRepoUrl READ currentRepoUrl WRITE setCurrentRepoUrl NOTIFY currentRepoUrlChanged)
     Q_PROPERTY(int packageCount READ packageCount NOTIFY packagesChanged)
     Q_PROPERTY(int count READ count NOTIFY packagesChanged)
     Q_PROPERTY(int fetchesCompleted READ fetchesCompleted NOTIFY packagesChanged)

@@ -49,6 +49,10 @@ TestCase {
         verify(!findChild(cydia, "textAlert").visible, "the prompt stayed open")
     }
 
+    function fits(cydia, what) {
+        compare(TestSupport.clippedControls(cydia), [], what + " has controls cut off by the screen's edge")
+    }
+
     function rowTitle(cydia, index) {
         return findChild(findChild(cydia, "sourceRow_" + index), "sourceTitle").text
     }
@@ -69,10 +73,12 @@ TestCase {
         verify(findChild(cydia, "changesPage").visible)
         tab(cydia, "searchTab")
         compare(findChild(cydia, "searchPage").text, "Search")
+        fits(cydia, "the Search tab")
 
         tab(cydia, "installedTab")
         const button = findChild(cydia, "hideDockButton")
         compare(button.text, "Install Hide Dock")
+        fits(cydia, "the Installed tab")
         mouseClick(button)
         compare(button.text, "Remove Hide Dock")
         compare(TestSupport.storedSetting("Dock_Opacity"), "0")
@@ -94,6 +100,7 @@ TestCase {
         compare(findChild(cydia, "alertField").placeholderText, "https://")
         compare(findChild(cydia, "alert_accept").text, "Add Source")
         compare(findChild(cydia, "alert_cancel").text, "Cancel")
+        fits(cydia, "the add prompt")
         keyClick(Qt.Key_Escape)
         verify(!page.addItemToggle, "Escape must close the prompt")
         compare(list.count, 1, "Cancel adds nothing")
@@ -103,17 +110,20 @@ TestCase {
         compare(rowTitle(cydia, 1), "Unknown")
         compare(findChild(findChild(cydia, "sourceRow_1"), "sourceUrl").text, "https://repo.example/Other.json")
         verify(findChild(findChild(cydia, "sourceRow_1"), "bundledIcon").visible, "no icon address shows CydiaIcon")
+        fits(cydia, "the Sources tab")
 
         // Accepting with the button and an empty field adds an empty address.
         mouseClick(findChild(cydia, "addButton"))
         mouseClick(findChild(cydia, "alert_accept"))
         compare(list.count, 3)
+        tryVerify(() => findChild(cydia, "sourceRow_2"), 1000)
         compare(findChild(findChild(cydia, "sourceRow_2"), "sourceUrl").text, "")
 
         // A relaunch keeps them, in order, after the default source.
         const again = open()
         const relisted = sources(again) && findChild(again, "sourcesList")
         compare(relisted.count, 3)
+        tryVerify(() => findChild(again, "sourceRow_1"), 1000)
         compare(rowTitle(again, 0), "Tessel")
         compare(findChild(findChild(again, "sourceRow_1"), "sourceUrl").text, "https://repo.example/Other.json")
     }
@@ -122,18 +132,22 @@ TestCase {
         const cydia = open()
         const page = sources(cydia)
         const list = findChild(cydia, "sourcesList")
-        const firstId = page.sources.data(page.sources.index(0, 0), Qt.UserRole + 1)
+        const firstId = findChild(cydia, "sourceRow_0").sourceId
         mouseClick(findChild(cydia, "editButton"))
         compare(findChild(cydia, "editButton").text, "Done")
-        mouseClick(findChild(findChild(cydia, "sourceRow_0"), "minusButton"))
-        const del = findChild(findChild(cydia, "sourceRow_0"), "deleteButton")
-        tryVerify(() => del && del.visible && del.mapToItem(cydia, 0, 0).x < cydia.width, 2000, "Delete was not shown")
-        wait(300)
+        const minus = findChild(findChild(cydia, "sourceRow_0"), "minusButton")
+        tryVerify(() => minus.visible && minus.mapToItem(cydia, 0, 0).x >= 16, 1000, "edit mode shows no minus button")
+        mouseClick(minus)
+        const row = findChild(cydia, "sourceRow_0")
+        tryVerify(() => row.swipe.position === -1 && findChild(row, "deleteButton"), 2000, "Delete was not shown")
+        const del = findChild(row, "deleteButton")
+        wait(300) // the swipe settles before its button takes a tap
         mouseClick(del)
         tryVerify(() => list.count === 1, 2000)
         compare(rowTitle(cydia, 0), "Tessel")
-        verify(page.sources.data(page.sources.index(0, 0), Qt.UserRole + 1) !== firstId,
-               "the default source comes back with a new id")
+        // The old row may linger until it is deleted; the new one must carry a new id.
+        tryVerify(() => findChild(cydia, "sourceRow_0") && findChild(cydia, "sourceRow_0").sourceId !== firstId,
+                  1000, "the default source comes back with a new id")
     }
 
     function test_repositoryToATweak() {
@@ -149,12 +163,16 @@ TestCase {
         tryVerify(() => (detail = findChild(cydia, "repoDetailView")) && detail.repository.fetchesCompleted === 1, 3000,
                   "the repository was not fetched when its Sections page showed")
         compare(findChild(detail, "navigationTitle").text, "Sections")
+        tryVerify(() => !page.busy, 2000)
+        fits(cydia, "the Sections page")
         mouseClick(findChild(detail, "tweaksSection"))
         let tweaks = null
         tryVerify(() => (tweaks = findChild(cydia, "tweaksPage")) && findChild(tweaks, "tweakRow_1"), 3000)
         compare(findChild(findChild(tweaks, "tweakRow_0"), "tweakName").text, "Clear")
         compare(findChild(findChild(tweaks, "tweakRow_1"), "tweakName").text, "Plain")
         verify(!findChild(tweaks, "tweakRow_2"), "only Category \"Tweaks\", exactly, is listed")
+        tryVerify(() => !page.busy, 2000)
+        fits(cydia, "the Tweaks page")
 
         mouseClick(findChild(tweaks, "tweakRow_0"))
         compare(TestSupport.storedSetting("Dock_Opacity"), "0")
@@ -171,6 +189,7 @@ TestCase {
         const home = findChild(cydia, "cydiaHome")
         verify(home.visible)
         compare(findChild(home, "navigationTitle").text, "Home")
+        fits(cydia, "the Home tab")
         for (const inert of ["aboutButton", "reloadButton"]) {
             mouseClick(findChild(home, inert))
             compare(home.depth, 1, inert + " must do nothing")
