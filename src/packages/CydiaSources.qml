@@ -91,9 +91,9 @@ StackView {
                         // The empty list's one row; its coming on screen restores the default.
                         objectName: "emptySourceRow"
                         width: parent.width
+                        height: active ? 44 : 0
                         active: sourcesModel.count === 0 && list.visible && stack.visible
                         sourceComponent: Item {
-                            height: 44
                             Component.onCompleted: Qt.callLater(sourcesModel.addDefaultSource)
                         }
                     }
