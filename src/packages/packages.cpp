@@ -13,35 +13,22 @@ namespace {
 QUuid randomUuid()
 {
     thread_local QRandomGenerator64 generator(QRandomGenerator::system()->generate64());
-    QByteArray bytes(16, Qt::Uninitialized);
     const quint64 high = generator.generate64(), low = generator.generate64();
-    for (int i = 0; i < 8; ++i) {
-        bytes[i] = char(high >> (56 - 8 * i));
-        bytes[8 + i] = char(low >> (56 - 8 * i));
-    }
-    bytes[6] = char((bytes[6] & 0x0f) | 0x40); // version 4
-    bytes[8] = char((bytes[8] & 0x3f) | 0x80); // RFC 4122 variant
-    return QUuid::fromRfc4122(bytes);
+    const auto byte = [](quint64 bits, int index) { return uchar(bits >> (56 - 8 * index)); };
+    return QUuid(uint(high >> 32), ushort(high >> 16), ushort((high & 0x0fff) | 0x4000), // version 4
+                 uchar((byte(low, 0) & 0x3f) | 0x80), byte(low, 1), byte(low, 2), byte(low, 3), // RFC 4122 variant
+                 byte(low, 4), byte(low, 5), byte(low, 6), byte(low, 7));
 }
 
-bool requiredString(const QJsonObject &object, QLatin1StringView key, QString &out)
+bool isString(const QJsonObject &object, QLatin1StringView key)
 {
-    const QJsonValue value = object.value(key);
-    if (!value.isString())
-        return false;
-    out = value.toString();
-    return true;
+    return object.value(key).isString();
 }
 
-bool optionalString(const QJsonObject &object, QLatin1StringView key, std::optional<QString> &out)
+bool isOptionalString(const QJsonObject &object, QLatin1StringView key)
 {
     const QJsonValue value = object.value(key);
-    if (value.isUndefined() || value.isNull())
-        return true;
-    if (!value.isString())
-        return false;
-    out = value.toString();
-    return true;
+    return value.isUndefined() || value.isNull() || value.isString();
 }
 
 // A whole number that fits a 64-bit integer; 1.5, "1" and true are refused, 1.0 is 1.
@@ -60,20 +47,6 @@ bool optionalInteger(const QJsonObject &object, QLatin1StringView key, std::opti
     return true;
 }
 
-bool decodePackage(const QJsonObject &object, Packages &package)
-{
-    return requiredString(object, QLatin1StringView("PackageName"), package.PackageName)
-        && requiredString(object, QLatin1StringView("PackageID"), package.PackageID)
-        && requiredString(object, QLatin1StringView("Category"), package.Category)
-        && requiredString(object, QLatin1StringView("PackageVersion"), package.PackageVersion)
-        && optionalString(object, QLatin1StringView("AppIcon"), package.AppIcon)
-        && optionalString(object, QLatin1StringView("AuthorEmail"), package.AuthorEmail)
-        && optionalString(object, QLatin1StringView("ContactEmail"), package.ContactEmail)
-        && optionalString(object, QLatin1StringView("Website"), package.Website)
-        && optionalString(object, QLatin1StringView("Description"), package.Description)
-        && optionalInteger(object, QLatin1StringView("DockOpacity"), package.DockOpacity);
-}
-
 QString quoted(const QString &text)
 {
     QString out = text;
@@ -85,6 +58,33 @@ QString quoted(const QString &text)
 QString optional(const std::optional<QString> &text) { return text ? quoted(*text) : QStringLiteral("nil"); }
 
 } // namespace
+
+std::optional<Packages> Packages::fromCheckedObject(const QJsonObject &object)
+{
+    Packages package;
+    const bool valid = isString(object, QLatin1StringView("PackageName"))
+        && isString(object, QLatin1StringView("PackageID")) && isString(object, QLatin1StringView("Category"))
+        && isString(object, QLatin1StringView("PackageVersion"))
+        && isOptionalString(object, QLatin1StringView("AppIcon"))
+        && isOptionalString(object, QLatin1StringView("AuthorEmail"))
+        && isOptionalString(object, QLatin1StringView("ContactEmail"))
+        && isOptionalString(object, QLatin1StringView("Website"))
+        && isOptionalString(object, QLatin1StringView("Description"))
+        && optionalInteger(object, QLatin1StringView("DockOpacity"), package.DockOpacity);
+    if (!valid)
+        return std::nullopt;
+    package.m_object = object;
+    package.id = randomUuid();
+    return package;
+}
+
+std::optional<QString> Packages::optionalText(QLatin1StringView key) const
+{
+    const QJsonValue value = m_object.value(key);
+    if (!value.isString())
+        return std::nullopt;
+    return value.toString();
+}
 
 std::optional<QList<Packages>> decodePackages(const QByteArray &json)
 {
@@ -98,11 +98,10 @@ std::optional<QList<Packages>> decodePackages(const QByteArray &json)
     for (const QJsonValue &value : array) {
         if (!value.isObject())
             return std::nullopt;
-        Packages package;
-        if (!decodePackage(value.toObject(), package))
+        std::optional<Packages> package = Packages::fromCheckedObject(value.toObject());
+        if (!package)
             return std::nullopt;
-        package.id = randomUuid();
-        packages.append(std::move(package));
+        packages.append(std::move(*package));
     }
     return packages;
 }
@@ -115,11 +114,11 @@ QString describePackages(const QList<Packages> &packages)
         parts.append(QStringLiteral("Packages(id: %1, PackageName: %2, PackageID: %3, Category: %4, "
                                     "PackageVersion: %5, AppIcon: %6, AuthorEmail: %7, ContactEmail: %8, "
                                     "Website: %9, Description: %10, DockOpacity: %11)")
-                         .arg(p.id.toString(QUuid::WithoutBraces).toUpper(), quoted(p.PackageName),
-                              quoted(p.PackageID), quoted(p.Category), quoted(p.PackageVersion),
-                              optional(p.AppIcon), optional(p.AuthorEmail), optional(p.ContactEmail),
-                              optional(p.Website))
-                         .arg(optional(p.Description),
+                         .arg(p.id.toString(QUuid::WithoutBraces).toUpper(), quoted(p.PackageName()),
+                              quoted(p.PackageID()), quoted(p.Category()), quoted(p.PackageVersion()),
+                              optional(p.AppIcon()), optional(p.AuthorEmail()), optional(p.ContactEmail()),
+                              optional(p.Website()))
+                         .arg(optional(p.Description()),
                               p.DockOpacity ? QString::number(*p.DockOpacity) : QStringLiteral("nil")));
     }
     return u'[' + parts.join(QLatin1String(", ")) + u']';

@@ -42,7 +42,7 @@ void RepoDetailModel::setPackages(const QList<Packages> &packages)
     m_packages = packages;
     m_tweaks.clear();
     for (qsizetype i = 0; i < m_packages.size(); ++i) {
-        if (m_packages.at(i).Category == QLatin1String("Tweaks"))
+        if (m_packages.at(i).Category() == QLatin1String("Tweaks"))
             m_tweaks.append(i);
     }
     endResetModel();
@@ -58,8 +58,8 @@ QVariant RepoDetailModel::data(const QModelIndex &index, int role) const
     const Packages &package = m_packages.at(m_tweaks.at(index.row()));
     switch (role) {
     case PackageIdRole: return package.id.toString(QUuid::WithoutBraces).toUpper();
-    case PackageNameRole: return package.PackageName;
-    case AppIconRole: return package.AppIcon.value_or(QString());
+    case PackageNameRole: return package.PackageName();
+    case AppIconRole: return package.AppIcon().value_or(QString());
     default: return {};
     }
 }

@@ -103,12 +103,12 @@ private slots:
         const auto first = decodePackages(TwoPackages), second = decodePackages(TwoPackages);
         QVERIFY(first && second);
         const Packages &plain = first->at(0), &full = first->at(1);
-        QCOMPARE(plain.PackageName, QStringLiteral("Plain"));
-        QVERIFY(!plain.AppIcon && !plain.AuthorEmail && !plain.ContactEmail && !plain.Website && !plain.Description
+        QCOMPARE(plain.PackageName(), QStringLiteral("Plain"));
+        QVERIFY(!plain.AppIcon() && !plain.AuthorEmail() && !plain.ContactEmail() && !plain.Website() && !plain.Description()
                 && !plain.DockOpacity);
-        QCOMPARE(full.Category, QStringLiteral("Themes"));
-        QCOMPARE(full.AppIcon.value_or(""), QStringLiteral("http://i/x.png"));
-        QCOMPARE(full.Description.value_or(""), QStringLiteral("d"));
+        QCOMPARE(full.Category(), QStringLiteral("Themes"));
+        QCOMPARE(full.AppIcon().value_or(""), QStringLiteral("http://i/x.png"));
+        QCOMPARE(full.Description().value_or(""), QStringLiteral("d"));
         QVERIFY(!plain.id.isNull() && plain.id != full.id);
         QVERIFY2(first->at(1).id != second->at(1).id, "every decode makes new ids; the document's id means nothing");
         QVERIFY(describePackages(*first).count(u'\n') == 0);
