@@ -14,13 +14,14 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr int Packages10k = 10000;
-constexpr int Runs = 15;
+constexpr int Runs = 21;
 
 QByteArray repository(int count)
 {
@@ -46,17 +47,12 @@ QByteArray repository(int count)
 }
 
 template <typename F>
-double medianMs(F &&work)
+double timeMs(F &&work)
 {
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 } // namespace
@@ -66,13 +62,23 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QByteArray document = repository(Packages10k);
 
+    // Bare parse and decoding alternate, so a busy machine slows both alike; the ratio is the
+    // median of the per-pair ratios, the times the fastest of each.
     qsizetype sink = 0;
-    const double bare = medianMs([&] { sink += QJsonDocument::fromJson(document).array().size(); });
-    const double decoded = medianMs([&] { sink += decodePackages(document)->size(); });
+    std::vector<double> ratios;
+    double bare = 1e9, decoded = 1e9;
+    for (int run = 0; run < Runs; ++run) {
+        const double b = timeMs([&] { sink += QJsonDocument::fromJson(document).array().size(); });
+        const double d = timeMs([&] { sink += decodePackages(document)->size(); });
+        ratios.push_back(d / b);
+        bare = std::min(bare, b);
+        decoded = std::min(decoded, d);
+    }
+    std::sort(ratios.begin(), ratios.end());
     std::printf("repository of %d packages, %.1f MiB\n", Packages10k, double(document.size()) / (1 << 20));
-    std::printf("bare QJsonDocument parse: %.2f ms (median of %d)\n", bare, Runs);
-    std::printf("strict decoding:          %.2f ms (median of %d)\n", decoded, Runs);
-    std::printf("ratio: %.2fx (goal <= 1.3x)\n", decoded / bare);
+    std::printf("bare QJsonDocument parse: %.2f ms (fastest of %d)\n", bare, Runs);
+    std::printf("strict decoding:          %.2f ms (fastest of %d)\n", decoded, Runs);
+    std::printf("ratio: %.2fx median of %d pairs (goal <= 1.3x)\n", ratios[ratios.size() / 2], Runs);
 
     // The fetch: served on loopback, decoded on a worker; a 1 ms timer on the GUI thread notes
     // the longest gap between its ticks until the completion arrives.
