@@ -420,6 +420,90 @@ ADD_TO_KESTREL = """<!DOCTYPE html>
 """
 
 
+# --- the package manager's second repository and social profile pages --------------------------
+
+# A repository a user adds by hand in the Sources tab; the default one is "/Cydia.json".
+SECOND_REPOSITORY = "repos/Lighthouse.json"
+
+
+def second_repository_packages():
+    def icon(key):
+        return ICON_URL + key + ".png"
+
+    return [
+        {"PackageName": "Half Dock", "PackageID": "org.lighthouse.halfdock", "Category": "Tweaks",
+         "PackageVersion": "0.5", "AppIcon": icon("HalfDockPackage"),
+         "AuthorEmail": "pell.arno@lighthouse.example",
+         "Description": "Asks for a half-clear dock; whole numbers only, so it comes out clear.",
+         "DockOpacity": 0},
+        {"PackageName": "Harbour Glow", "PackageID": "org.lighthouse.harbourglow", "Category": "Tweaks",
+         "PackageVersion": "1.3", "AppIcon": icon("HarbourGlowPackage"), "Website": "https://lighthouse.example",
+         "DockOpacity": 1},
+        {"PackageName": "Fog Icons", "PackageID": "org.lighthouse.fogicons", "Category": "Themes",
+         "PackageVersion": "2.0", "AppIcon": icon("FogIconsPackage")},
+        {"PackageName": "Keel Tweak", "PackageID": "org.lighthouse.keel", "Category": "tweaks",
+         "PackageVersion": "1.0", "Description": "Filed under a lower-case section, so it is not a tweak here."},
+    ]
+
+
+PROFILE_PAGE = """<!DOCTYPE html>
+<html lang="en">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>{title}</title>
+<style>
+  body {{ margin: 0; font-family: sans-serif; background: #f0f2f5; color: #1c1e21; }}
+  header {{ height: 120px; background: linear-gradient(135deg, {start}, {end}); }}
+  main {{ padding: 0 20px 32px; }}
+  .avatar {{ width: 88px; height: 88px; border-radius: 44px; margin-top: -44px; border: 4px solid #fff;
+             background: {end}; color: #fff; font-size: 36px; font-weight: bold; display: flex;
+             align-items: center; justify-content: center; }}
+  h1 {{ font-size: 24px; margin: 12px 0 2px; }}
+  .handle {{ color: #65676b; margin: 0 0 16px; }}
+  .post {{ background: #fff; border-radius: 12px; padding: 14px 16px; margin: 10px 0; }}
+  .network {{ color: #65676b; font-size: 13px; margin-top: 24px; }}
+</style>
+</head>
+<body>
+<header></header>
+<main>
+  <div class="avatar">{initial}</div>
+  <h1>{name}</h1>
+  <p class="handle">{handle}</p>
+{posts}
+  <p class="network">{network}: a made-up social network page, served by the maker's site.</p>
+</main>
+</body>
+</html>
+"""
+
+
+def profile_page(title, name, handle, network, colours, posts):
+    return PROFILE_PAGE.format(title=escape(title), name=escape(name), handle=escape(handle),
+                               network=escape(network), start=colours[0], end=colours[1],
+                               initial=escape(name[0]),
+                               posts="\n".join('  <div class="post">%s</div>' % escape(post) for post in posts))
+
+
+def package_manager_files():
+    """The second repository with its icons and the two profile pages the home tab opens."""
+    files = {SECOND_REPOSITORY: json.dumps(second_repository_packages(), indent=2, ensure_ascii=False) + "\n"}
+    for package in second_repository_packages():
+        if "AppIcon" in package:
+            key = package["AppIcon"][len(ICON_URL):-len(".png")]
+            files["icons/%s.png" % key] = draw_icon(key, package["PackageName"])
+    files["profiles/cydia"] = profile_page(
+        "Cydia on Circlet", "Cydia", "circlet.example/cydia", "Circlet", ("#5b7cfa", "#2b3f9e"),
+        ["Sources, tweaks and a dock that does what you tell it.",
+         "New in the Tessel repository: Dense Dock, for people who like their dock solid."])
+    files["profiles/wren_hollis"] = profile_page(
+        "@wren_hollis on Chirrup", "Wren Hollis", "@wren_hollis", "Chirrup", ("#35b6a8", "#1d6f66"),
+        ["Building a phone shell in my spare evenings. The dock can be see-through now.",
+         "Tip: add a source by hand from the Sources tab, Add, then the address."])
+    return files
+
+
 # --- output ----------------------------------------------------------------------------------
 
 def write_tree(files, check):
@@ -478,6 +562,7 @@ def main():
           "log": "Kestrel %s: the first public build, with the Tessel store and dock tweaks." % VERSION}],
         indent=2) + "\n"
     files["AddToKestrel"] = ADD_TO_KESTREL
+    files.update(package_manager_files())
     changes = write_tree(files, check)
     if check:
         if changes:

@@ -17,6 +17,9 @@ inline constexpr const char *ScreenshotDir = "/Screenshots/";
 inline constexpr const char *DefaultSourcePath = "/Cydia.json";
 inline constexpr const char *AddToKestrelPath = "/AddToKestrel";
 inline constexpr const char *DefaultSourceIcon = "TesselIcon";
+// Profile pages of the package manager and of its author, opened from its home tab.
+inline constexpr const char *CydiaProfilePath = "/profiles/cydia";
+inline constexpr const char *CydiaAuthorProfilePath = "/profiles/wren_hollis";
 inline constexpr const char *IconSuffix = ".png";
 // The package manager's public home page: typing exactly this in the browser installs it.
 inline constexpr const char *PackageManagerHome = "https://cydia.saurik.com";

@@ -59,6 +59,7 @@ constexpr Entry Table[] = {
     {"battery.100", 0xe1a4},                      // battery_full
     {"hand.raised.fill", 0xe764},                 // back_hand
     {"book", 0xea19},                             // menu_book
+    {"minus.circle.fill", 0xe15c},                // remove_circle
 };
 
 Q_LOGGING_CATEGORY(lcSymbols, "kestrel.symbols")

@@ -1,0 +1,125 @@
+#include "packages.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <limits>
+
+namespace {
+
+// Fresh ids for every package of a document: version-4 UUIDs from a per-thread generator seeded
+// once by the system, since asking the system for each of ten thousand ids costs a system call each.
+QUuid randomUuid()
+{
+    thread_local QRandomGenerator64 generator(QRandomGenerator::system()->generate64());
+    const quint64 high = generator.generate64(), low = generator.generate64();
+    const auto byte = [](quint64 bits, int index) { return uchar(bits >> (56 - 8 * index)); };
+    return QUuid(uint(high >> 32), ushort(high >> 16), ushort((high & 0x0fff) | 0x4000), // version 4
+                 uchar((byte(low, 0) & 0x3f) | 0x80), byte(low, 1), byte(low, 2), byte(low, 3), // RFC 4122 variant
+                 byte(low, 4), byte(low, 5), byte(low, 6), byte(low, 7));
+}
+
+bool isString(const QJsonObject &object, QLatin1StringView key)
+{
+    return object.value(key).isString();
+}
+
+bool isOptionalString(const QJsonObject &object, QLatin1StringView key)
+{
+    const QJsonValue value = object.value(key);
+    return value.isUndefined() || value.isNull() || value.isString();
+}
+
+// A whole number that fits a 64-bit integer; 1.5, "1" and true are refused, 1.0 is 1.
+bool optionalInteger(const QJsonObject &object, QLatin1StringView key, std::optional<qint64> &out)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull())
+        return true;
+    if (!value.isDouble())
+        return false;
+    const qint64 low = value.toInteger(std::numeric_limits<qint64>::min());
+    const qint64 high = value.toInteger(std::numeric_limits<qint64>::max());
+    if (low != high)
+        return false;
+    out = low;
+    return true;
+}
+
+QString quoted(const QString &text)
+{
+    QString out = text;
+    out.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
+    out.replace(u'\n', QLatin1String("\\n")).replace(u'\r', QLatin1String("\\r"));
+    return u'"' + out + u'"';
+}
+
+QString optional(const std::optional<QString> &text) { return text ? quoted(*text) : QStringLiteral("nil"); }
+
+} // namespace
+
+std::optional<Packages> Packages::fromCheckedObject(const QJsonObject &object)
+{
+    Packages package;
+    const bool valid = isString(object, QLatin1StringView("PackageName"))
+        && isString(object, QLatin1StringView("PackageID")) && isString(object, QLatin1StringView("Category"))
+        && isString(object, QLatin1StringView("PackageVersion"))
+        && isOptionalString(object, QLatin1StringView("AppIcon"))
+        && isOptionalString(object, QLatin1StringView("AuthorEmail"))
+        && isOptionalString(object, QLatin1StringView("ContactEmail"))
+        && isOptionalString(object, QLatin1StringView("Website"))
+        && isOptionalString(object, QLatin1StringView("Description"))
+        && optionalInteger(object, QLatin1StringView("DockOpacity"), package.DockOpacity);
+    if (!valid)
+        return std::nullopt;
+    package.m_object = object;
+    package.id = randomUuid();
+    return package;
+}
+
+std::optional<QString> Packages::optionalText(QLatin1StringView key) const
+{
+    const QJsonValue value = m_object.value(key);
+    if (!value.isString())
+        return std::nullopt;
+    return value.toString();
+}
+
+std::optional<QList<Packages>> decodePackages(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray())
+        return std::nullopt;
+    const QJsonArray array = document.array();
+    QList<Packages> packages;
+    packages.reserve(array.size());
+    for (const QJsonValue &value : array) {
+        if (!value.isObject())
+            return std::nullopt;
+        std::optional<Packages> package = Packages::fromCheckedObject(value.toObject());
+        if (!package)
+            return std::nullopt;
+        packages.append(std::move(*package));
+    }
+    return packages;
+}
+
+QString describePackages(const QList<Packages> &packages)
+{
+    QStringList parts;
+    parts.reserve(packages.size());
+    for (const Packages &p : packages) {
+        parts.append(QStringLiteral("Packages(id: %1, PackageName: %2, PackageID: %3, Category: %4, "
+                                    "PackageVersion: %5, AppIcon: %6, AuthorEmail: %7, ContactEmail: %8, "
+                                    "Website: %9, Description: %10, DockOpacity: %11)")
+                         .arg(p.id.toString(QUuid::WithoutBraces).toUpper(), quoted(p.PackageName()),
+                              quoted(p.PackageID()), quoted(p.Category()), quoted(p.PackageVersion()),
+                              optional(p.AppIcon()), optional(p.AuthorEmail()), optional(p.ContactEmail()),
+                              optional(p.Website()))
+                         .arg(optional(p.Description()),
+                              p.DockOpacity ? QString::number(*p.DockOpacity) : QStringLiteral("nil")));
+    }
+    return u'[' + parts.join(QLatin1String(", ")) + u']';
+}

@@ -1,0 +1,229 @@
+// Repository documents: the strict decoding, and the fetch against a loopback server with the
+// faults of a real network.
+#include "appcontext.h"
+#include "loadappsfunc.h"
+#include "loopbackserver.h"
+#include "packages.h"
+#include "repodetailmodel.h"
+#include "tempdataroot.h"
+
+#include <QNetworkAccessManager>
+#include <QThread>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(LoopbackServer::Response)
+
+namespace {
+
+// Single-line pieces: moc does not follow raw strings across lines.
+const QByteArray TwoPackages =
+    R"([{"PackageName": "Plain", "PackageID": "p", "Category": "Tweaks", "PackageVersion": "1"},)"
+    R"( {"PackageName": "Full", "PackageID": "f", "Category": "Themes", "PackageVersion": "2.0", "id": "X",)"
+    R"(  "AppIcon": "http://i/x.png", "AuthorEmail": "a@x", "ContactEmail": "c@x", "Website": "http://w",)"
+    R"(  "Description": "d", "DockOpacity": 0, "Unknown": [1, 2]}])";
+
+QByteArray one(const QByteArray &members)
+{
+    return R"([{"PackageName": "N", "PackageID": "i", "Category": "Tweaks", "PackageVersion": "1")" + members + "}]";
+}
+
+} // namespace
+
+class TestRepositoryFetch : public QObject
+{
+    Q_OBJECT
+
+    struct Outcome
+    {
+        int calls = 0;
+        bool onGuiThread = true;
+        QList<Packages> packages;
+    };
+
+    // Fetches and waits until the network has had its say; a completion may still be queued.
+    bool fetch(const QString &address, Outcome &outcome, int timeoutMs = LoadAppsFunc::FetchTimeoutMs)
+    {
+        return LoadAppsFunc::fetch(
+            &m_network, address, this,
+            [&outcome](const QList<Packages> &packages) {
+                ++outcome.calls;
+                outcome.onGuiThread = outcome.onGuiThread && QThread::currentThread() == qApp->thread();
+                outcome.packages = packages;
+            },
+            timeoutMs);
+    }
+
+    QNetworkAccessManager m_network;
+
+private slots:
+    void decodesStrictly_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("count"); // -1: the document fails
+        QTest::addColumn<QVariant>("dockOpacity"); // of the last package; invalid when absent
+        QTest::newRow("required-only and full") << TwoPackages << 2 << QVariant(qint64(0));
+        QTest::newRow("empty repository") << QByteArray("[]") << 0 << QVariant();
+        QTest::newRow("opacity 5") << one(R"(, "DockOpacity": 5)") << 1 << QVariant(qint64(5));
+        QTest::newRow("opacity 1.0 is whole") << one(R"(, "DockOpacity": 1.0)") << 1 << QVariant(qint64(1));
+        QTest::newRow("nulls are absent") << one(R"(, "DockOpacity": null, "AppIcon": null)") << 1 << QVariant();
+        QTest::newRow("opacity 1.5") << one(R"(, "DockOpacity": 1.5)") << -1 << QVariant();
+        QTest::newRow("opacity as text") << one(R"(, "DockOpacity": "1")") << -1 << QVariant();
+        QTest::newRow("opacity true") << one(R"(, "DockOpacity": true)") << -1 << QVariant();
+        QTest::newRow("opacity past 64 bits") << one(R"(, "DockOpacity": 1e30)") << -1 << QVariant();
+        QTest::newRow("icon as number") << one(R"(, "AppIcon": 3)") << -1 << QVariant();
+        QTest::newRow("null required") << QByteArray(R"([{"PackageName": null, "PackageID": "i", "Category": "T", "PackageVersion": "1"}])") << -1 << QVariant();
+        QTest::newRow("one bad package fails all")
+            << QByteArray(R"([{"PackageName": "A", "PackageID": "a", "Category": "Tweaks", "PackageVersion": "1"},)"
+                          R"( {"PackageName": "B", "PackageID": "b", "PackageVersion": "1"}])") << -1 << QVariant();
+        QTest::newRow("object, not array") << QByteArray(R"({"PackageName": "A"})") << -1 << QVariant();
+        QTest::newRow("array of strings") << QByteArray(R"(["A"])") << -1 << QVariant();
+        QTest::newRow("garbage") << QByteArray("<html>Not Found</html>") << -1 << QVariant();
+    }
+
+    void decodesStrictly()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, count);
+        QFETCH(QVariant, dockOpacity);
+        const auto packages = decodePackages(json);
+        QCOMPARE(packages.has_value(), count >= 0);
+        if (!packages)
+            return;
+        QCOMPARE(packages->size(), count);
+        if (count == 0)
+            return;
+        const Packages &last = packages->last();
+        QCOMPARE(last.DockOpacity.has_value(), dockOpacity.isValid());
+        if (dockOpacity.isValid())
+            QCOMPARE(*last.DockOpacity, dockOpacity.toLongLong());
+    }
+
+    void documentOrderOptionalsAndFreshIds()
+    {
+        const auto first = decodePackages(TwoPackages), second = decodePackages(TwoPackages);
+        QVERIFY(first && second);
+        const Packages &plain = first->at(0), &full = first->at(1);
+        QCOMPARE(plain.PackageName(), QStringLiteral("Plain"));
+        QVERIFY(!plain.AppIcon() && !plain.AuthorEmail() && !plain.ContactEmail() && !plain.Website() && !plain.Description()
+                && !plain.DockOpacity);
+        QCOMPARE(full.Category(), QStringLiteral("Themes"));
+        QCOMPARE(full.AppIcon().value_or(""), QStringLiteral("http://i/x.png"));
+        QCOMPARE(full.Description().value_or(""), QStringLiteral("d"));
+        QVERIFY(!plain.id.isNull() && plain.id != full.id);
+        QVERIFY2(first->at(1).id != second->at(1).id, "every decode makes new ids; the document's id means nothing");
+        QVERIFY(describePackages(*first).count(u'\n') == 0);
+    }
+
+    void fetchCompletesOnceOnTheGuiThreadWhateverTheStatus_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("200") << 200;
+        QTest::newRow("404 with a repository body") << 404;
+    }
+
+    void fetchCompletesOnceOnTheGuiThreadWhateverTheStatus()
+    {
+        QFETCH(int, status);
+        LoopbackServer server;
+        QVERIFY(server.start());
+        LoopbackServer::Response response;
+        response.status = status;
+        response.body = TwoPackages;
+        server.route("/Cydia.json", response);
+        Outcome outcome;
+        QVERIFY(fetch(server.url("/Cydia.json").toString(), outcome));
+        QTRY_COMPARE(outcome.calls, 1);
+        QTest::qWait(50);
+        QCOMPARE(outcome.calls, 1);
+        QVERIFY(outcome.onGuiThread);
+        QCOMPARE(outcome.packages.size(), 2);
+        QCOMPARE(server.requests().first().method, QByteArray("GET"));
+    }
+
+    void failuresNeverComplete_data()
+    {
+        QTest::addColumn<QString>("path"); // empty: the connection is refused
+        QTest::addColumn<LoopbackServer::Response>("response");
+        LoopbackServer::Response notFound;
+        notFound.status = 404;
+        notFound.body = "Not Found\n";
+        LoopbackServer::Response garbage;
+        garbage.body = "[{\"PackageName\": ";
+        LoopbackServer::Response endless;
+        endless.endless = true;
+        LoopbackServer::Response dropped;
+        dropped.dropConnection = true;
+        LoopbackServer::Response stalled;
+        stalled.delayMs = 5000;
+        stalled.body = "[]";
+        QTest::newRow("404 page") << "/Cydia.json" << notFound;
+        QTest::newRow("garbage") << "/Cydia.json" << garbage;
+        QTest::newRow("endless body") << "/Cydia.json" << endless;
+        QTest::newRow("dropped") << "/Cydia.json" << dropped;
+        QTest::newRow("stalled past the timeout") << "/Cydia.json" << stalled;
+        QTest::newRow("refused") << QString() << LoopbackServer::Response();
+    }
+
+    void failuresNeverComplete()
+    {
+        QFETCH(QString, path);
+        QFETCH(LoopbackServer::Response, response);
+        LoopbackServer server;
+        QVERIFY(server.start());
+        server.route("/Cydia.json", response);
+        QString address = server.url("/Cydia.json").toString();
+        if (path.isEmpty()) {
+            QTcpServer closed;
+            QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+            address = QStringLiteral("http://127.0.0.1:%1/Cydia.json").arg(closed.serverPort());
+            closed.close();
+        }
+        Outcome outcome;
+        bool finished = false;
+        connect(&m_network, &QNetworkAccessManager::finished, this, [&finished] { finished = true; },
+                Qt::SingleShotConnection);
+        QVERIFY(fetch(address, outcome, 1500));
+        QTRY_VERIFY_WITH_TIMEOUT(finished, 10000);
+        QTest::qWait(100);
+        QCOMPARE(outcome.calls, 0);
+    }
+
+    void addressesThatAreNoUrlMakeNoRequest()
+    {
+        Outcome outcome;
+        QVERIFY(!fetch(QString(), outcome));
+        QVERIFY(!fetch(QStringLiteral("http://exa mple/%zz"), outcome));
+        QVERIFY(!fetch(QStringLiteral("no scheme"), outcome));
+    }
+
+    void repositoryScreenListsOnlyTweaksAndKeepsItsListOnFailure()
+    {
+        LoopbackServer server;
+        QVERIFY(server.start());
+        server.route("/r.json", LoopbackServer::Response{200, TwoPackages, {}, 0, false, false});
+        server.route("/themes.json", LoopbackServer::Response{
+            200, R"([{"PackageName": "T", "PackageID": "t", "Category": "Themes", "PackageVersion": "1"}])", {}, 0, false, false});
+        RepoDetailModel repo(&m_network);
+        repo.setCurrentRepoUrl(server.url("/r.json").toString());
+        repo.fetch();
+        QTRY_COMPARE(repo.fetchesCompleted(), 1);
+        QCOMPARE(repo.packageCount(), 2);
+        QCOMPARE(repo.count(), 1);
+        QCOMPARE(repo.data(repo.index(0), RepoDetailModel::PackageNameRole).toString(), QStringLiteral("Plain"));
+
+        repo.setCurrentRepoUrl(server.url("/missing.json").toString());
+        repo.fetch();
+        QTRY_COMPARE(server.hits("/missing.json"), 1);
+        QTest::qWait(100);
+        QCOMPARE(repo.count(), 1);
+
+        repo.setCurrentRepoUrl(server.url("/themes.json").toString());
+        repo.fetch();
+        QTRY_COMPARE(repo.fetchesCompleted(), 2);
+        QCOMPARE(repo.packageCount(), 1);
+        QCOMPARE(repo.count(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRepositoryFetch)
+#include "tst_repositoryfetch.moc"
