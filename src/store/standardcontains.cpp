@@ -4,14 +4,26 @@
 #include <unicode/uloc.h>
 #include <unicode/usearch.h>
 
+#include <cstring>
+
 namespace {
+
 const UChar *chars(const QString &text) { return reinterpret_cast<const UChar *>(text.constData()); }
+
+// The user's locale; under the C locale ICU reports "en_US_POSIX", whose collation orders ASCII
+// by code point and so tells "a" from "A" even at primary strength: the root collation then.
+const char *collationLocale()
+{
+    const char *locale = uloc_getDefault();
+    return std::strcmp(locale, "en_US_POSIX") == 0 ? "" : locale;
+}
+
 } // namespace
 
 StandardContains::StandardContains()
 {
     UErrorCode status = U_ZERO_ERROR;
-    m_collator = ucol_open(uloc_getDefault(), &status);
+    m_collator = ucol_open(collationLocale(), &status);
     if (U_FAILURE(status)) {
         ucol_close(m_collator);
         m_collator = nullptr;

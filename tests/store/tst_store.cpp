@@ -131,7 +131,7 @@ private slots:
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
         QSignalSpy counts(&model, &TesselModel::countChanged);
-        for (const QString &search : {"r", "ra", "rad", "ra", "r", "", "e", "er", "e", "ll", "", "Tweaked", ""}) {
+        for (const char *search : {"r", "ra", "rad", "ra", "r", "", "e", "er", "e", "ll", "", "Tweaked", ""}) {
             model.setSearchString(search);
             TesselModel fresh;
             fresh.setSearchString(search);
