@@ -66,6 +66,7 @@ TestCase {
         compare([icon.width, icon.height], [50, 50])
         verify(findChild(store, "storeSearchPlaceholder").visible)
         compare(store.model.SearchString, "")
+        compare(TestSupport.clippedControls(store), [])
     }
 
     function test_typingNarrowsTheRows() {

@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Kestrel.App
 import Kestrel.Store
+import Kestrel.Testing
 
 // The store on the phone with a home button (375 x 667): everything fits across the screen.
 TestCase {
@@ -37,5 +38,10 @@ TestCase {
         compare(rightOf(findChild(row, "storeRowBadge"), store), 375 - 32)
         verify(rightOf(row, store) <= 375)
         verify(findChild(store, "storeTitle").mapToItem(store, 0, 0).y >= AppContext.device.topInset)
+        compare(TestSupport.clippedControls(store), [])
+        const scroller = findChild(store, "storeScroller")
+        scroller.contentY = scroller.contentHeight - scroller.height + scroller.bottomMargin
+        waitForRendering(store)
+        compare(TestSupport.clippedControls(store), [], "at the end of the list")
     }
 }
