@@ -1,6 +1,8 @@
 import QtQuick
 import QtTest
 import Kestrel.App
+import Kestrel.Home
+import Kestrel.Lock
 import Kestrel.Store
 import Kestrel.Testing
 
@@ -20,6 +22,18 @@ TestCase {
     Component {
         id: storeComponent
         Tessel {
+            width: testCase.width
+            height: testCase.height
+        }
+    }
+
+    Component {
+        id: ownerComponent
+        LockscreenModel {}
+    }
+    Component {
+        id: homeComponent
+        HomeScreen {
             width: testCase.width
             height: testCase.height
         }
@@ -127,5 +141,18 @@ TestCase {
         const second = open()
         compare(second.model.SearchString, "")
         compare(names(second).length, 28)
+    }
+
+    // Once installed, the store's icon on the home screen opens this screen under a white home bar.
+    function test_homeScreenOpensTheStore() {
+        TestSupport.setSetting("Tessel_Installed", true)
+        const owner = createTemporaryObject(ownerComponent, testCase)
+        const home = createTemporaryObject(homeComponent, testCase, { pageOwner: owner, clockStrings: AppContext.clock.clockStrings() })
+        home.model.openAppView(AppView.AppTessel)
+        tryVerify(() => findChild(home.current, "tessel") !== null, 3000, "the store did not open")
+        const store = findChild(home.current, "tessel")
+        compare(findChild(store, "storeList").children.length - 1, 28)
+        compare(findChild(home.current, "homeBarPill").color, Qt.color("white"))
+        TestSupport.clearSettings()
     }
 }
