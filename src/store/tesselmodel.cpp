@@ -46,7 +46,6 @@ QList<int> TesselModel::matching() const
 // by run, turns one into the other.
 void TesselModel::show(const QList<int> &next)
 {
-    const qsizetype before = m_rows.size();
     for (qsizetype end = m_rows.size(); end > 0;) {
         if (next.contains(m_rows.at(end - 1))) {
             --end;
@@ -75,8 +74,6 @@ void TesselModel::show(const QList<int> &next)
         endInsertRows();
         at = last + 1;
     }
-    if (m_rows.size() != before)
-        emit countChanged();
 }
 
 int TesselModel::rowCount(const QModelIndex &parent) const

@@ -19,7 +19,6 @@ class TesselModel : public QAbstractListModel
     Q_PROPERTY(QString SearchString READ searchString WRITE setSearchString NOTIFY SearchStringChanged)
     // The icon server's base address (ends in "/"); the compiled-in one unless a test sets another.
     Q_PROPERTY(QString iconBase READ iconBase WRITE setIconBase NOTIFY iconBaseChanged)
-    Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
 
 public:
     enum Role { NameRole = Qt::UserRole + 1, IconUrlRole, InstallLinkRole, IdRole };
@@ -44,7 +43,6 @@ public:
 signals:
     void SearchStringChanged();
     void iconBaseChanged();
-    void countChanged();
 
 private:
     QList<int> matching() const;
