@@ -76,6 +76,7 @@ struct Frames {
     double slowest() const { return slowestOf(ms); }
     double median() const { return medianOf(ms); }
     double slowestCpu() const { return slowestOf(cpuMs); }
+    qsizetype slowestAt() const { return std::max_element(ms.begin(), ms.end()) - ms.begin(); }
 };
 
 // Scrolls the screen's list down to its end and back in even steps, a frame per step, and times
@@ -187,8 +188,9 @@ int main(int argc, char *argv[])
     const Frames plainFrames = scroll(window, plain.get());
 
     out << "store scrolling, software renderer, 28 rows with warm icons (" << storeFrames.ms.size() << " frames)\n";
-    out << QString("  store:      slowest %1 ms (CPU %2 ms), median %3 ms\n")
-               .arg(storeFrames.slowest(), 0, 'f', 2).arg(storeFrames.slowestCpu(), 0, 'f', 2).arg(storeFrames.median(), 0, 'f', 2);
+    out << QString("  store:      slowest %1 ms (frame %4; CPU %2 ms), median %3 ms\n")
+               .arg(storeFrames.slowest(), 0, 'f', 2).arg(storeFrames.slowestCpu(), 0, 'f', 2).arg(storeFrames.median(), 0, 'f', 2)
+               .arg(storeFrames.slowestAt());
     out << QString("  plain list: slowest %1 ms (CPU %2 ms), median %3 ms\n")
                .arg(plainFrames.slowest(), 0, 'f', 2).arg(plainFrames.slowestCpu(), 0, 'f', 2).arg(plainFrames.median(), 0, 'f', 2);
     out << QString("  ratio store/plain: slowest %1x, median %2x\n")
