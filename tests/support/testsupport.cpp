@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "accessibilitywalker.h"
 #include "appcontext.h"
 
 #include <QQuickItem>
@@ -44,3 +45,5 @@ int TestSupport::objectCount(QObject *root) const
     }
     return count;
 }
+
+QStringList TestSupport::unnamedControls(QQuickItem *screen) const { return AccessibilityWalker::unnamedControls(screen); }

@@ -5,6 +5,7 @@
 #include <QVariant>
 
 class AppContext;
+class QQuickItem;
 
 // Test-only controls of an application context, reachable from QML tests as TestSupport.
 class TestSupport : public QObject
@@ -26,6 +27,8 @@ public:
     Q_INVOKABLE QStringList handOffs() const;
     // Number of live QObjects under an item (itself included), to show screens are released.
     Q_INVOKABLE int objectCount(QObject *root) const;
+    // Controls under a screen that a screen reader could not name (see AccessibilityWalker).
+    Q_INVOKABLE QStringList unnamedControls(QQuickItem *screen) const;
 
 private:
     AppContext *m_context;

@@ -17,6 +17,25 @@ Rectangle {
         id: model
     }
 
+    // On a keyboard: digits and the usual operator characters press the matching keys, Return
+    // is "=", Escape is "AC". Returns whether the key was one of them.
+    readonly property var typedKeys: ({ "+": "+", "-": "\u2212", "*": "\u00D7", "x": "\u00D7",
+                                        "/": "\u00F7", "%": "%", ".": ".", ",": ".", "=": "=" })
+    function pressTyped(event, digits) {
+        let key = calculator.typedKeys[event.text]
+        if (digits && event.text.length === 1 && event.text >= "0" && event.text <= "9")
+            key = event.text
+        else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+            key = "="
+        else if (event.key === Qt.Key_Escape)
+            key = "AC"
+        if (key !== undefined)
+            model.press(key)
+        return key !== undefined
+    }
+    Component.onCompleted: forceActiveFocus()
+    Keys.onPressed: event => event.accepted = pressTyped(event, true)
+
     Item {
         id: safeArea
         anchors.fill: parent
@@ -30,6 +49,7 @@ Rectangle {
             TextField {
                 id: display
                 objectName: "display"
+                Accessible.name: "Result"
                 x: 5
                 width: parent.width - 10
                 height: Math.min(implicitHeight, 150)
@@ -42,6 +62,8 @@ Rectangle {
                 // Two-way: the model's text shows here, and an edit here changes only that text.
                 text: model.displayNumber
                 onTextEdited: model.displayNumber = text
+                // While editing here, digits stay edits and operators still calculate.
+                Keys.onPressed: event => event.accepted = calculator.pressTyped(event, false)
             }
 
             Item {
