@@ -1,6 +1,6 @@
 # `make package`: a Debian package of the install tree. dpkg-shlibdeps finds the libraries the
-# programs link; the QML modules, platform plugins and fonts are loaded at run time, so they
-# are named here. A screen importing a new Qt module adds its package to this list.
+# programs link; the QML modules, platform plugins, the SVG image plugin (the icons) and the
+# fonts are loaded at run time, so they are named here. A screen importing a new Qt module adds its package to this list.
 set(KESTREL_RUNTIME_PACKAGES
     qml6-module-qtqml
     qml6-module-qtqml-models
@@ -13,6 +13,7 @@ set(KESTREL_RUNTIME_PACKAGES
     qml6-module-qtquick-dialogs
     qml6-module-qt5compat-graphicaleffects
     qt6-qpa-plugins
+    libqt6svg6
     fonts-inter
     fonts-material-design-icons-iconfont)
 list(JOIN KESTREL_RUNTIME_PACKAGES ", " KESTREL_RUNTIME_DEPENDS)
