@@ -35,8 +35,6 @@ Item {
 
             Symbol {
                 objectName: "lockSymbol"
-                Accessible.role: Accessible.Graphic
-                Accessible.name: "Locked"
                 anchors.horizontalCenter: parent.horizontalCenter
                 visible: content.model.usePasscode
                 name: content.model.lockSymbol !== "" ? content.model.lockSymbol : "lock.fill"

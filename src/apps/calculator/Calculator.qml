@@ -18,12 +18,13 @@ Rectangle {
     }
 
     // On a keyboard: digits and the usual operator characters press the matching keys, Return
-    // is "=", Escape is "AC". Returns whether the key was one of them.
+    // is "=", Escape is "AC". While the display is edited, characters are the edit's (a "-"
+    // there is a sign) and only Return and Escape act. Returns whether the key was taken.
     readonly property var typedKeys: ({ "+": "+", "-": "\u2212", "*": "\u00D7", "x": "\u00D7",
                                         "/": "\u00F7", "%": "%", ".": ".", ",": ".", "=": "=" })
-    function pressTyped(event, digits) {
-        let key = calculator.typedKeys[event.text]
-        if (digits && event.text.length === 1 && event.text >= "0" && event.text <= "9")
+    function pressTyped(event, characters) {
+        let key = characters ? calculator.typedKeys[event.text] : undefined
+        if (characters && event.text.length === 1 && event.text >= "0" && event.text <= "9")
             key = event.text
         else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
             key = "="
@@ -62,7 +63,7 @@ Rectangle {
                 // Two-way: the model's text shows here, and an edit here changes only that text.
                 text: model.displayNumber
                 onTextEdited: model.displayNumber = text
-                // While editing here, digits stay edits and operators still calculate.
+                // While editing here, what is typed stays the edit's; Return and Escape still act.
                 Keys.onPressed: event => event.accepted = calculator.pressTyped(event, false)
             }
 
