@@ -2,33 +2,28 @@
 
 #include <QAccessible>
 #include <QQuickItem>
+#include <QSet>
 
 namespace {
 
-// How far up a touch area may sit below the item that speaks for it (a key's MouseArea inside
-// its drawn label inside the key).
-constexpr int CarrierDepth = 2;
+const QSet<QAccessible::Role> Interactive = {
+    QAccessible::Button,   QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+    QAccessible::EditableText, QAccessible::Link, QAccessible::ListItem,    QAccessible::MenuItem,
+    QAccessible::PageTab,  QAccessible::Slider,   QAccessible::SpinBox};
 
-bool interactiveRole(QAccessible::Role role)
+// Accessible.ignored: a screen reader skips the item (its node is still there).
+bool ignored(const QQuickItem *item)
 {
-    switch (role) {
-    case QAccessible::Button:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::Link:
-    case QAccessible::ListItem:
-    case QAccessible::MenuItem:
-    case QAccessible::PageTab:
-    case QAccessible::Slider:
-    case QAccessible::SpinBox:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-        return true;
-    default:
-        return false;
-    }
+    for (const QObject *child : item->children())
+        if (child->inherits("QQuickAccessibleAttached"))
+            return child->property("ignored").toBool();
+    return false;
+}
+
+QAccessibleInterface *interactiveNode(QQuickItem *item)
+{
+    QAccessibleInterface *node = ignored(item) ? nullptr : QAccessible::queryAccessibleInterface(item);
+    return node && Interactive.contains(node->role()) ? node : nullptr;
 }
 
 // A MouseArea's own `enabled` property hides Item's: it alone says whether it takes touches.
@@ -37,83 +32,46 @@ bool shown(const QQuickItem *item)
     return item->isVisible() && item->opacity() > 0 && item->isEnabled() && item->property("enabled").toBool();
 }
 
-bool isControl(const QQuickItem *item)
+bool takesInput(const QQuickItem *item)
 {
-    if (item->inherits("QQuickMouseArea") || item->inherits("QQuickAbstractButton")
-        || item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit") || item->activeFocusOnTab())
-        return true;
-    for (const QObject *child : item->children())
-        if (child->inherits("QQuickTapHandler"))
-            return true;
-    return false;
+    return item->inherits("QQuickMouseArea") || item->inherits("QQuickAbstractButton")
+        || item->inherits("QQuickTextInput") || item->activeFocusOnTab();
 }
 
 QString describe(const QQuickItem *item)
 {
-    QStringList path;
-    for (const QQuickItem *at = item; at && path.size() < 4; at = at->parentItem()) {
-        if (!at->objectName().isEmpty())
-            path.prepend(at->objectName());
-        else if (at == item)
-            path.prepend(QString::fromLatin1(item->metaObject()->className()));
-    }
-    return path.join(QLatin1Char('/'));
+    const QQuickItem *parent = item->parentItem();
+    return (parent ? parent->objectName() + QLatin1Char('/') : QString())
+         + (item->objectName().isEmpty() ? QString::fromLatin1(item->metaObject()->className()) : item->objectName());
 }
 
-// The accessible node speaking for a control: the control's own, or its parent's, or its
-// grandparent's, whichever has an interactive role first.
-QAccessibleInterface *carrier(QQuickItem *control)
-{
-    QQuickItem *at = control;
-    for (int level = 0; at && level <= CarrierDepth; ++level, at = at->parentItem()) {
-        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(at);
-        if (node && interactiveRole(node->role()))
-            return node;
-    }
-    return nullptr;
-}
-
-void walkItems(QQuickItem *item, QStringList &faults)
+void walk(QQuickItem *item, QStringList &faults)
 {
     if (!shown(item))
         return;
-    if (isControl(item)) {
-        QAccessibleInterface *node = carrier(item);
-        if (!node)
-            faults.append(describe(item) + QStringLiteral(": no accessible role"));
-        else if (node->text(QAccessible::Name).trimmed().isEmpty())
-            faults.append(describe(item) + QStringLiteral(": no accessible name"));
-    }
+    // A touch area speaks through itself or the item it sits in, two levels up at most (a
+    // key's MouseArea inside its drawn label inside the key).
+    const bool control = takesInput(item);
+    QAccessibleInterface *node = interactiveNode(item);
+    QQuickItem *up = item->parentItem();
+    for (int level = 0; control && !node && up && level < 2; ++level, up = up->parentItem())
+        node = interactiveNode(up);
+    if (control && !node)
+        faults.append(describe(item) + QStringLiteral(": no accessible role"));
+    else if (node && node->text(QAccessible::Name).trimmed().isEmpty())
+        faults.append(describe(item) + QStringLiteral(": no accessible name"));
     for (QQuickItem *child : item->childItems())
-        walkItems(child, faults);
-}
-
-// The accessible tree as a screen reader walks it: no interactive node without a name.
-void walkTree(QAccessibleInterface *node, QStringList &faults, int depth = 0)
-{
-    if (!node || !node->isValid() || depth > 64 || node->state().invisible)
-        return;
-    if (interactiveRole(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty()) {
-        auto *item = qobject_cast<QQuickItem *>(node->object());
-        const QString name = item ? describe(item) : QStringLiteral("node");
-        const QString fault = name + QStringLiteral(": no accessible name");
-        if (!faults.contains(fault))
-            faults.append(fault);
-    }
-    for (int i = 0; i < node->childCount(); ++i)
-        walkTree(node->child(i), faults, depth + 1);
+        walk(child, faults);
 }
 
 } // namespace
 
 QStringList AccessibilityWalker::unnamedControls(QQuickItem *root)
 {
-    QStringList faults;
-    if (!root)
-        return {QStringLiteral("no screen to walk")};
-    // As with a screen reader running: controls fill in their roles and names only then.
+    // As with a screen reader running: controls fill in their roles only then.
     QAccessible::setActive(true);
-    walkItems(root, faults);
-    walkTree(QAccessible::queryAccessibleInterface(root), faults);
+    QStringList faults;
+    if (root)
+        walk(root, faults);
     return faults;
 }
