@@ -22,7 +22,7 @@ Item {
     implicitHeight: 60 + 8 + 16
 
     // An empty slot is only room: a screen reader skips it.
-    Accessible.role: Accessible.Button
+    Accessible.role: isApp || isFolder ? Accessible.Button : Accessible.NoRole
     Accessible.name: isFolder ? "Extras folder" : label
     Accessible.ignored: !isApp && !isFolder
     Accessible.onPressAction: activate()

@@ -11,18 +11,9 @@ const QSet<QAccessible::Role> Interactive = {
     QAccessible::EditableText, QAccessible::Link, QAccessible::ListItem,    QAccessible::MenuItem,
     QAccessible::PageTab,  QAccessible::Slider,   QAccessible::SpinBox};
 
-// Accessible.ignored: a screen reader skips the item (its node is still there).
-bool ignored(const QQuickItem *item)
-{
-    for (const QObject *child : item->children())
-        if (child->inherits("QQuickAccessibleAttached"))
-            return child->property("ignored").toBool();
-    return false;
-}
-
 QAccessibleInterface *interactiveNode(QQuickItem *item)
 {
-    QAccessibleInterface *node = ignored(item) ? nullptr : QAccessible::queryAccessibleInterface(item);
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(item);
     return node && Interactive.contains(node->role()) ? node : nullptr;
 }
 
@@ -40,9 +31,8 @@ bool takesInput(const QQuickItem *item)
 
 QString describe(const QQuickItem *item)
 {
-    const QQuickItem *parent = item->parentItem();
-    return (parent ? parent->objectName() + QLatin1Char('/') : QString())
-         + (item->objectName().isEmpty() ? QString::fromLatin1(item->metaObject()->className()) : item->objectName());
+    const QString name = item->objectName().isEmpty() ? item->metaObject()->className() : item->objectName();
+    return item->parentItem() ? item->parentItem()->objectName() + QLatin1Char('/') + name : name;
 }
 
 void walk(QQuickItem *item, QStringList &faults)
