@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 RUN_ARGS ?=
 
-.PHONY: all deps configure build run test bench screenshot picture-sheet clean
+.PHONY: all deps configure build run test bench screenshot picture-sheet package clean
 
 all: build
 
@@ -35,6 +35,10 @@ screenshot: build
 
 picture-sheet: build
 	tools/picture-sheet.sh $(BUILD_DIR) kestrel-pictures.png
+
+# A Debian package (build/kestrel_<version>_<arch>.deb) of what `cmake --install` puts in /usr.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QTextStream>
@@ -20,6 +21,15 @@ int badOption(const QString &message)
     return ExitBadOption;
 }
 
+// The site beside the program: share/kestrel/site under the install prefix, or the build
+// tree's copy, both at the same place relative to bin/. The source tree's site is the last resort.
+QString defaultSiteRoot()
+{
+    const QString besideProgram =
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral(KESTREL_MAKER_SITE_FROM_BIN));
+    return QFileInfo(besideProgram).isDir() ? QDir::cleanPath(besideProgram) : QStringLiteral(KESTREL_MAKER_SITE);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -35,8 +45,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("TCP port, 0 picks a free one (default 8417)."),
                                         QStringLiteral("port"), QStringLiteral("8417"));
-    const QCommandLineOption rootOption(QStringLiteral("root"), QStringLiteral("Directory whose files are served (default: the site built in)."),
-                                        QStringLiteral("dir"), QStringLiteral(KESTREL_MAKER_SITE));
+    const QCommandLineOption rootOption(QStringLiteral("root"), QStringLiteral("Directory whose files are served (default: the installed site)."),
+                                        QStringLiteral("dir"), defaultSiteRoot());
     const QCommandLineOption bindOption(QStringLiteral("bind"), QStringLiteral("Address to listen on (default 127.0.0.1)."),
                                         QStringLiteral("address"), QStringLiteral("127.0.0.1"));
     parser.addOptions({portOption, rootOption, bindOption});

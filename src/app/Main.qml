@@ -24,10 +24,12 @@ Window {
     function home() { AppContext.homePressed() }
     function saveScreen() {
         const path = AppContext.simulator.nextScreenshotPath()
+        // In device pixels, as drawn: on a 2x display a 390-point phone saves 780 pixels wide.
+        const ratio = Screen.devicePixelRatio
         phone.grabToImage(result => {
             if (result.saveToFile(path))
                 AppContext.simulator.notify("Saved " + path)
-        })
+        }, Qt.size(phone.width * ratio, phone.height * ratio))
     }
 
     // The phone's buttons work on shortcuts too, so full screen they need no menu.

@@ -37,6 +37,10 @@ Rectangle {
             text: "Swipe up to get started"
             color: Foreground.color
             transform: Translate { y: -15 }
+            // A screen reader's "press" is the swipe up.
+            Accessible.role: Accessible.Button
+            Accessible.name: text
+            Accessible.onPressAction: setup.swipeEnded(-height)
 
             MouseArea {
                 objectName: "swipeArea"

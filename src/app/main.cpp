@@ -1,6 +1,7 @@
 #include "appcontext.h"
 #include "browserengine.h"
 #include "commandline.h"
+#include "makerlauncher.h"
 #include "staticplugins.h"
 #include "symboltable.h"
 
@@ -74,6 +75,8 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("kestrel"));
     QGuiApplication::setApplicationVersion(QStringLiteral(KESTREL_VERSION));
+    // Lets Wayland desktops match the window to the installed .desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kestrelshell.Kestrel"));
 
     QString error;
     if (!AppContext::prepareDataRoot(options.dataDir, &error)) {
@@ -104,6 +107,15 @@ int main(int argc, char *argv[])
         window->setGeometry(window->screen()->geometry());
         window->showFullScreen();
     }
+    // The maker's server is not needed for the first frame: look for it once that is drawn.
+    MakerLauncher maker(QUrl(QStringLiteral(KESTREL_MAKER_URL)),
+                        QCoreApplication::applicationDirPath() + QStringLiteral("/kestrel-maker"));
+    auto *firstFrame = new QObject(window);
+    QObject::connect(window, &QQuickWindow::frameSwapped, firstFrame, [&maker, firstFrame] {
+        firstFrame->deleteLater();
+        maker.start();
+    });
+
     if (!options.screenshot.isEmpty())
         takeScreenshotWhenDrawn(window, options.screenshot);
     if (qEnvironmentVariableIsSet("KESTREL_EXIT_ON_FIRST_FRAME")) // used by the start-up benchmark

@@ -18,6 +18,9 @@ Item {
     signal clicked()
 
     implicitWidth: column.width
+    Accessible.role: Accessible.Button
+    Accessible.name: label
+    Accessible.onPressAction: button.clicked()
     implicitHeight: column.height
 
     Column {

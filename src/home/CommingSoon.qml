@@ -39,6 +39,9 @@ Item {
         color: "white"
         font.pixelSize: 30
         font.weight: Font.Bold
+        Accessible.role: Accessible.Button
+        Accessible.name: text
+        Accessible.onPressAction: placeholderModel.tapMessage()
         MouseArea {
             anchors.fill: parent
             onClicked: placeholderModel.tapMessage()

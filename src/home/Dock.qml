@@ -40,6 +40,9 @@ Item {
                 radius: 20
                 name: AppView.icon(modelData)
                 opacity: area.pressed ? 0.5 : 1
+                Accessible.role: Accessible.Button
+                Accessible.name: AppView.displayName(modelData)
+                Accessible.onPressAction: dock.model.openAppView(modelData)
                 MouseArea {
                     id: area
                     anchors.fill: parent

@@ -33,5 +33,9 @@ Item {
         property real startY: 0
         onPressed: mouse => startY = mouse.y
         onReleased: mouse => bar.model.endHomeBarSwipe(mouse.y - startY)
+        // A screen reader's "press" is the swipe up.
+        Accessible.role: Accessible.Button
+        Accessible.name: "Home"
+        Accessible.onPressAction: bar.model.endHomeBarSwipe(-height)
     }
 }

@@ -89,6 +89,9 @@ Item {
                 anchors.fill: parent
                 enabled: homeModel.ShowExtraFolder
                 onClicked: homeModel.closeExtraFolder()
+                Accessible.role: Accessible.Button
+                Accessible.name: "Close folder"
+                Accessible.onPressAction: homeModel.closeExtraFolder()
             }
         }
 

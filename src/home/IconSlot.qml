@@ -21,6 +21,19 @@ Item {
     implicitWidth: Math.max(60, labelText.implicitWidth)
     implicitHeight: 60 + 8 + 16
 
+    // An empty slot is only room: a screen reader skips it.
+    Accessible.role: isApp || isFolder ? Accessible.Button : Accessible.NoRole
+    Accessible.name: isFolder ? "Extras folder" : label
+    Accessible.ignored: !isApp && !isFolder
+    Accessible.onPressAction: activate()
+
+    function activate() {
+        if (isFolder)
+            homeModel.toggleExtraFolder()
+        else
+            homeModel.openAppView(slot)
+    }
+
     Item {
         id: tile
         anchors.horizontalCenter: parent.horizontalCenter
@@ -68,7 +81,7 @@ Item {
         id: area
         anchors.fill: parent
         enabled: slotItem.isApp || slotItem.isFolder
-        onClicked: slotItem.isFolder ? slotItem.homeModel.toggleExtraFolder() : slotItem.homeModel.openAppView(slotItem.slot)
+        onClicked: slotItem.activate()
         onPressAndHold: {
             slotItem.home.contextAnchor = tile
             slotItem.homeModel.showContextMenu(slotItem.slot)

@@ -19,6 +19,9 @@ Item {
     MouseArea {
         anchors.fill: parent
         onClicked: menu.model.dismissContextMenu()
+        Accessible.role: Accessible.Button
+        Accessible.name: "Close menu"
+        Accessible.onPressAction: menu.model.dismissContextMenu()
         Rectangle {
             anchors.fill: parent
             color: "black"
@@ -59,6 +62,9 @@ Item {
             objectName: "contextMenuDeleteArea"
             anchors.fill: parent
             onClicked: menu.model.deleteFromContextMenu()
+            Accessible.role: Accessible.MenuItem
+            Accessible.name: "Delete"
+            Accessible.onPressAction: menu.model.deleteFromContextMenu()
         }
     }
 }

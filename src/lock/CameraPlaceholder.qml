@@ -22,6 +22,9 @@ Item {
         color: "white"
         font.pixelSize: 30
         font.weight: Font.Bold
+        Accessible.role: Accessible.Button
+        Accessible.name: text
+        Accessible.onPressAction: placeholder.closeRequested()
         MouseArea {
             anchors.fill: parent
             onClicked: placeholder.closeRequested()

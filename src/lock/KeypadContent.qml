@@ -11,7 +11,25 @@ Item {
 
     required property UnlockscreenModel model
 
-    Component.onCompleted: model.contentAppeared()
+    Component.onCompleted: {
+        model.contentAppeared()
+        forceActiveFocus()
+    }
+
+    // On a keyboard: digits press the keys, Backspace deletes, and Escape cancels while the
+    // Cancel text shows (an empty passcode), as the text below does.
+    Keys.onPressed: event => {
+        const digit = event.text.length === 1 && event.text >= "0" && event.text <= "9"
+        const erase = event.key === Qt.Key_Backspace && content.model.Password !== ""
+        const cancel = event.key === Qt.Key_Escape && content.model.Password === ""
+        if (digit)
+            content.model.pressDigit(event.text)
+        else if (erase)
+            content.model.pressDelete()
+        else if (cancel)
+            content.model.pressCancel()
+        event.accepted = digit || erase || cancel
+    }
 
     Item {
         id: dimmed
@@ -65,6 +83,8 @@ Item {
 
         Row {
             objectName: "passcodeDots"
+            Accessible.role: Accessible.Indicator
+            Accessible.name: content.model.Password.length + " of 6 digits entered"
             anchors.horizontalCenter: parent.horizontalCenter
             spacing: 25
             Repeater {
@@ -101,6 +121,8 @@ Item {
                         PasscodeButton {
                             required property var modelData
                             objectName: "key" + modelData[0]
+                            Accessible.name: modelData[0]
+                            Accessible.description: modelData[1]
                             onClicked: content.model.pressDigit(modelData[0])
                             Column {
                                 Text {
@@ -138,6 +160,10 @@ Item {
                 text: content.model.Password === "" ? "Cancel" : "Delete"
                 color: Foreground.color
                 opacity: cancelArea.pressed ? 0.2 : 1
+                Accessible.role: Accessible.Button
+                Accessible.name: text
+                Accessible.onPressAction: content.model.Password === "" ? content.model.pressCancel()
+                                                                        : content.model.pressDelete()
                 MouseArea {
                     id: cancelArea
                     anchors.fill: parent

@@ -69,6 +69,9 @@ Item {
         text: "Press home to open"
         color: Foreground.color
         opacity: homeArea.pressed ? 0.2 : 1
+        Accessible.role: Accessible.Button
+        Accessible.name: text
+        Accessible.onPressAction: content.model.pressHome()
         MouseArea {
             id: homeArea
             anchors.fill: parent
@@ -88,6 +91,9 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             symbol: content.model.torchState.isOn ? "flashlight.on.fill" : "flashlight.off.fill"
             symbolSize: 30
+            Accessible.name: "Torch"
+            Accessible.checkable: true
+            Accessible.checked: active
             active: content.model.torchState.isOn
             onClicked: content.model.pressTorch()
         }
@@ -96,6 +102,7 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             symbol: "camera.fill"
             symbolSize: 25
+            Accessible.name: "Camera"
             active: content.model.OpenCamera
             onClicked: content.model.pressCamera()
         }

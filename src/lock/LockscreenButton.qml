@@ -13,6 +13,8 @@ Item {
     signal clicked()
 
     implicitWidth: label.implicitWidth
+    Accessible.role: Accessible.Button
+    Accessible.onPressAction: button.clicked()
     implicitHeight: label.implicitHeight
 
     Item {

@@ -9,6 +9,9 @@ Item {
     signal clicked()
 
     implicitWidth: 85
+    // The key's name (its digit) is set where the key is made.
+    Accessible.role: Accessible.Button
+    Accessible.onPressAction: key.clicked()
     implicitHeight: 85
 
     Rectangle {

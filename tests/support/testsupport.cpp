@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "accessibilitywalker.h"
 #include "appcontext.h"
 
 #include <QQuickItem>
@@ -160,3 +161,4 @@ QStringList TestSupport::clippedControls(QQuickItem *screen) const
     walk.visit(screen, everywhere, 1.0);
     return walk.clipped;
 }
+QStringList TestSupport::unnamedControls(QQuickItem *screen) const { return AccessibilityWalker::unnamedControls(screen); }

@@ -31,6 +31,8 @@ public:
     // that lies partly outside the phone's screen: the window's content item, no larger than the
     // device profile's screen. Empty when every control is drawn whole.
     Q_INVOKABLE QStringList clippedControls(QQuickItem *screen) const;
+    // Controls under a screen that a screen reader could not name (see AccessibilityWalker).
+    Q_INVOKABLE QStringList unnamedControls(QQuickItem *screen) const;
 
 private:
     AppContext *m_context;

@@ -10,6 +10,9 @@ AbstractButton {
     // CalculatorModel.KeyKind of the key: digit, function or operator.
     property int kind: CalculatorModel.Digit
 
+    // Named by its face for screen readers (Qt 6.4 does not name a button from a text it
+    // does not draw either).
+    Accessible.name: name
     implicitWidth: 85
     implicitHeight: 85
     padding: 0

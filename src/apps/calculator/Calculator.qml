@@ -17,6 +17,26 @@ Rectangle {
         id: model
     }
 
+    // On a keyboard: digits and the usual operator characters press the matching keys, Return
+    // is "=", Escape is "AC". While the display is edited, characters are the edit's (a "-"
+    // there is a sign) and only Return and Escape act. Returns whether the key was taken.
+    readonly property var typedKeys: ({ "+": "+", "-": "\u2212", "*": "\u00D7", "x": "\u00D7",
+                                        "/": "\u00F7", "%": "%", ".": ".", ",": ".", "=": "=" })
+    function pressTyped(event, characters) {
+        let key = characters ? calculator.typedKeys[event.text] : undefined
+        if (characters && event.text.length === 1 && event.text >= "0" && event.text <= "9")
+            key = event.text
+        else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+            key = "="
+        else if (event.key === Qt.Key_Escape)
+            key = "AC"
+        if (key !== undefined)
+            model.press(key)
+        return key !== undefined
+    }
+    Component.onCompleted: forceActiveFocus()
+    Keys.onPressed: event => event.accepted = pressTyped(event, true)
+
     Item {
         id: safeArea
         anchors.fill: parent
@@ -30,6 +50,7 @@ Rectangle {
             TextField {
                 id: display
                 objectName: "display"
+                Accessible.name: "Result"
                 x: 5
                 width: parent.width - 10
                 height: Math.min(implicitHeight, 150)
@@ -42,6 +63,8 @@ Rectangle {
                 // Two-way: the model's text shows here, and an edit here changes only that text.
                 text: model.displayNumber
                 onTextEdited: model.displayNumber = text
+                // While editing here, what is typed stays the edit's; Return and Escape still act.
+                Keys.onPressed: event => event.accepted = calculator.pressTyped(event, false)
             }
 
             Item {

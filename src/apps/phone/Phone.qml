@@ -69,6 +69,9 @@ Rectangle {
                     readonly property color tint: phone.currentTab === index ? "#007AFF" : "#8E8E93"
 
                     objectName: modelData.tab
+                    Accessible.name: modelData.label
+                    Accessible.role: Accessible.PageTab
+                    Accessible.selected: phone.currentTab === index
                     x: index * width
                     width: parent.width / 2
                     height: parent.height

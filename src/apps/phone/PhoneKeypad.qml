@@ -16,6 +16,22 @@ Item {
     readonly property real columnSpacing: 30
     readonly property real rowSpacing: 15
 
+    // On a keyboard: digits, * and # press the keys, Backspace deletes, Return calls.
+    onVisibleChanged: if (visible) forceActiveFocus()
+    Component.onCompleted: if (visible) forceActiveFocus()
+    Keys.onPressed: event => {
+        const key = event.text.length === 1 && "0123456789*#".includes(event.text)
+        const erase = event.key === Qt.Key_Backspace && page.keypad.PhoneNumber !== ""
+        const call = (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && page.keypad.PhoneNumber !== ""
+        if (key)
+            page.keypad.press(event.text)
+        else if (erase)
+            page.keypad.deleteLast()
+        else if (call)
+            page.keypad.call(AppContext.urlOpener)
+        event.accepted = key || erase || call
+    }
+
     Item {
         id: stack
         anchors.centerIn: parent
@@ -54,6 +70,8 @@ Item {
                     required property int index
 
                     objectName: "key_" + modelData.key
+                    Accessible.name: modelData.key
+                    Accessible.description: modelData.letters
                     x: (index % 3) * (page.keySize + page.columnSpacing)
                     y: Math.floor(index / 3) * (page.keySize + page.rowSpacing)
                     onClicked: page.keypad.press(modelData.key)
@@ -106,6 +124,7 @@ Item {
             CallFace {
                 id: callFace
                 objectName: "callButton"
+                Accessible.name: "Call"
                 x: callRow.typing ? (callRow.width - callRow.pairWidth) / 2 + 40 : (callRow.width - width) / 2
                 onClicked: if (callRow.typing) page.keypad.call(AppContext.urlOpener)
             }
@@ -113,6 +132,7 @@ Item {
             AbstractButton {
                 id: deleteButton
                 objectName: "deleteButton"
+                Accessible.name: "Delete"
                 x: callFace.x + callFace.width + page.columnSpacing
                 width: deleteSymbol.width + 15
                 height: page.keySize
