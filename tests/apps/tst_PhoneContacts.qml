@@ -101,23 +101,6 @@ TestCase {
         verify(!store.promptShown, "asked again after Don\u2019t Allow")
     }
 
-    Component {
-        id: spyComponent
-        SignalSpy { signalName: "refreshed" }
-    }
-
-    function test_oneOpeningReadsTheBookOnce() {
-        store.grant()
-        const phone = open()
-        const reads = createTemporaryObject(spyComponent, testCase, { target: findChild(phone, "contactsPage").model })
-        tryVerify(() => reads.count > 0, 2000, "the book was not read")
-        wait(200)
-        compare(reads.count, 1)
-        mouseClick(findChild(phone, "keypadTab"))
-        mouseClick(findChild(phone, "contactsTab"))
-        tryCompare(reads, "count", 2)
-    }
-
     function test_everyAppearanceOfTheTabReadsAgain() {
         store.grant()
         const phone = open()

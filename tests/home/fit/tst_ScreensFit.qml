@@ -2,7 +2,6 @@ import QtQuick
 import QtTest
 import Kestrel.App
 import Kestrel.Home
-import Kestrel.Platform
 import Kestrel.Testing
 
 // Every screen a user can reach, walked through the real flow on the phone this run simulates
@@ -19,79 +18,36 @@ TestCase {
         id: appComponent
         KestrelApp { width: testCase.width; height: testCase.height }
     }
-
     property var app: null
 
-    function lock() { return app.children[app.children.length - 1].currentItem }
-    function find(name) { return findChild(lock(), name) }
-    function home() { return find("homeScreen") }
-    function homeFind(name) { return findChild(home().current, name) }
-    function tap(item, what) {
-        verify(item, "no " + what + " shown")
-        mouseClick(item)
-    }
-    // Waits for the fades of a change to end, then checks the whole window.
-    function fits(what) {
+    function find(name) { return findChild(app.children[app.children.length - 1].currentItem, name) }
+    function home() { return find("homeScreen").model }
+    // Takes a step, waits until `shown` is there and the fades have ended, then checks the window.
+    function step(what, action, shown) {
+        action()
+        tryVerify(() => find(shown) !== null, 2000, "no " + shown)
         wait(450)
-        waitForRendering(app)
         compare(TestSupport.clippedControls(app), [], what + " on the " + AppContext.device.profile + " phone")
     }
 
-    function initTestCase() {
-        TestSupport.setNow("2024-12-28T23:59:00") // a long date and a wide time
+    function test_everyScreenFits() {
+        for (const [key, value] of [["Setup_Complete", true], ["Use_Passcode", true], ["App_Passcode", "123456"],
+                                    ["Tessel_Installed", true], ["Cydia_Installed", true]])
+            TestSupport.setSetting(key, value)
+        TestSupport.setNow("2024-12-28T23:59:00") // a long date
         AppContext.contacts.importContacts(Qt.resolvedUrl("../../../data/example-contacts.vcf"))
         AppContext.contacts.grant()
-    }
-
-    function test_everyScreenFits() {
-        TestSupport.clearSettings()
-        TestSupport.setSetting("Setup_Complete", true)
-        TestSupport.setSetting("Use_Passcode", true)
-        TestSupport.setSetting("App_Passcode", "123456")
-        TestSupport.setSetting("Use_FaceID_TouchID", false)
-        TestSupport.setSetting("Tessel_Installed", true)
-        TestSupport.setSetting("Cydia_Installed", true)
-        app = createTemporaryObject(appComponent, testCase)
-        tryVerify(() => lock() && find("lockContent") !== null, 2000, "no lock content")
-        fits("the lock screen")
-
-        tap(find("cameraButton"), "camera button")
-        tryVerify(() => find("cameraPlaceholder") !== null)
-        fits("the camera placeholder")
-        tap(find("cameraMessage"), "camera message")
-        tryVerify(() => find("lockContent") !== null)
-
-        tap(find("pressHomeButton"), "home button")
-        tryVerify(() => find("keypadContent") !== null)
-        fits("the passcode screen")
-        for (const digit of "123456")
-            mouseClick(find("key" + digit))
-        tryVerify(() => home() !== null && home().model !== null, 2000, "the passcode did not open home")
-
-        for (const page of [1, 2, 0]) {
-            lock().model.CurrentPage = page
-            fits("home page " + page)
-        }
-        lock().model.CurrentPage = 2
-        wait(450)
-        tap(homeFind("extrasFolderIcon"), "Extras folder icon")
-        fits("the Extras folder")
-        home().model.closeExtraFolder()
-
-        home().model.openAppView(AppView.AppPhone)
-        tryVerify(() => homeFind("contactsList") !== null && homeFind("contactsList").count > 1, 2000, "no contacts")
-        fits("Phone's contacts")
-        tap(homeFind("keypadTab"), "keypad tab")
-        fits("Phone's keypad")
-        home().model.pressHome()
-
-        home().model.openAppView(AppView.AppCalculator)
-        tryVerify(() => homeFind("calculator") !== null)
-        fits("the calculator")
-        home().model.pressHome()
-
-        home().model.openAppView(AppView.AppiTunesU)
-        tryVerify(() => homeFind("commingSoon") !== null)
-        fits("the placeholder")
+        step("the lock screen", () => app = createTemporaryObject(appComponent, testCase), "lockContent")
+        step("the camera placeholder", () => mouseClick(find("cameraButton")), "cameraPlaceholder")
+        step("the lock screen again", () => mouseClick(find("cameraMessage")), "lockContent")
+        step("the passcode screen", () => mouseClick(find("pressHomeButton")), "keypadContent")
+        step("home page 1", () => { for (const digit of "123456") mouseClick(find("key" + digit)) }, "homeScreen")
+        step("the search page", () => home().CurrentPage = 0, "pages")
+        step("home page 2", () => home().CurrentPage = 2, "pages")
+        step("the Extras folder", () => mouseClick(find("extrasFolderIcon")), "extrasFolder")
+        step("Phone", () => { home().closeExtraFolder(); home().openAppView(AppView.AppPhone) }, "contactsPage")
+        step("Phone's keypad", () => mouseClick(find("keypadTab")), "keypadPage")
+        step("Calculator", () => { home().pressHome(); home().openAppView(AppView.AppCalculator) }, "calculator")
+        step("the placeholder", () => { home().pressHome(); home().openAppView(AppView.AppiTunesU) }, "commingSoon")
     }
 }

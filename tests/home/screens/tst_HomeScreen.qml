@@ -140,6 +140,21 @@ TestCase {
         compare(model().AppOpener, AppView.AppCydia)
     }
 
+    Component {
+        id: readsComponent
+        SignalSpy { signalName: "refreshed" }
+    }
+    // The contacts tab comes on screen once per opening of Phone, so it reads the book once.
+    function test_openingPhoneReadsTheBookOnce() {
+        AppContext.contacts.grant()
+        launch()
+        model().openAppView(AppView.AppPhone)
+        const reads = createTemporaryObject(readsComponent, testCase, { target: find("contactsPage").model })
+        tryVerify(() => reads.count > 0, 2000, "the book was not read")
+        wait(200)
+        compare(reads.count, 1)
+    }
+
     function test_homeBarColourAndPlace_data() {
         return [
             { tag: "Calculator", app: AppView.AppCalculator, white: true },
