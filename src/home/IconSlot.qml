@@ -82,9 +82,10 @@ Item {
         anchors.fill: parent
         enabled: slotItem.isApp || slotItem.isFolder
         onClicked: slotItem.activate()
-        onPressAndHold: {
+        // Not accepted where the tile has no menu: the release then counts as a tap.
+        onPressAndHold: mouse => {
             slotItem.home.contextAnchor = tile
-            slotItem.homeModel.showContextMenu(slotItem.slot)
+            mouse.accepted = slotItem.homeModel.showContextMenu(slotItem.slot)
         }
     }
 }

@@ -1,5 +1,10 @@
+#include "appcontext.h"
 #include "deviceinfo.h"
+#include "imagecache.h"
 #include "makerendpoints.h"
+#include "memorycache.h"
+#include "simulator.h"
+#include "tempdataroot.h"
 #include "urlopener.h"
 
 #include <QSignalSpy>
@@ -48,6 +53,18 @@ private slots:
         QCOMPARE(opener.open(text), handed);
         QCOMPARE(spy.count(), handed ? 1 : 0);
         QCOMPARE(opener.handOffs(), handed ? QStringList{text} : QStringList{});
+    }
+
+    // The hardware menu's memory warning empties the pictures held in memory and says so.
+    void memoryWarningEmptiesTheImageMemoryCache()
+    {
+        TempDataRoot root;
+        MemoryCache &memory = root.context()->imageCache()->memoryCache();
+        memory.insert("picture", QImage(4, 4, QImage::Format_ARGB32));
+        QSignalSpy notices(root.context()->simulator(), &Simulator::notice);
+        root.context()->simulator()->simulateMemoryWarning();
+        QCOMPARE(memory.count(), quint64(0));
+        QCOMPARE(notices.value(0).value(0).toString(), QStringLiteral("Simulate Memory Warning"));
     }
 
     void makerAddresses()
