@@ -5,6 +5,14 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 RUN_ARGS ?=
+# Rebuilds reuse earlier compilations when ccache is installed (it is optional). Paths are hashed
+# relative to the checkout, so another clone of the same sources hits the same cache.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+ifneq ($(CCACHE),)
+CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+endif
 
 .PHONY: all deps configure build run test bench screenshot picture-sheet package clean
 
