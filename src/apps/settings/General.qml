@@ -13,15 +13,12 @@ Item {
     property bool navigationBarHidden: false
     readonly property alias model: generalModel
 
-    GeneralModel {
-        id: generalModel
-    }
 
     StackView.onActivated: generalModel.checkForUpdates()
 
     GroupedList {
         anchors.fill: parent
-        sections: generalModel.sections
+        Component.onCompleted: sections = generalModel.sections // fixed; taken once
         onActivated: row => {
             if (row.action === "shutDown")
                 GeneralModel.shutDown()
@@ -30,5 +27,10 @@ Item {
             else if (row.page !== "")
                 page.StackView.view.push(Qt.resolvedUrl(row.page))
         }
+    }
+
+    // Declared last so it is torn down last: the views above never see it gone.
+    GeneralModel {
+        id: generalModel
     }
 }

@@ -61,7 +61,7 @@ Flickable {
                             first: index === 0
                             switchOn: list.switchValue(modelData)
                             onClicked: list.activated(modelData, card.sectionIndex, index)
-                            onToggled: on => list.switchToggled(modelData, on)
+                            onSwitchToggled: on => list.switchToggled(modelData, on)
                         }
                     }
                 }

@@ -12,13 +12,10 @@ Item {
     property bool navigationBarHidden: false
     readonly property alias model: resetModel
 
-    ResetModel {
-        id: resetModel
-    }
 
     GroupedList {
         anchors.fill: parent
-        sections: resetModel.sections
+        Component.onCompleted: sections = resetModel.sections // fixed; taken once
         onActivated: row => resetModel.trigger(row.action)
     }
 
@@ -33,5 +30,10 @@ Item {
         actionLabel: "Reset Home Screen"
         onActionChosen: resetModel.resetHomeScreen()
         onCancelled: resetModel.cancel()
+    }
+
+    // Declared last so it is torn down last: the views above never see it gone.
+    ResetModel {
+        id: resetModel
     }
 }

@@ -17,9 +17,6 @@ Rectangle {
 
     color: "#F2F2F7"
 
-    SettingsScreenModel {
-        id: screenModel
-    }
 
     StackView {
         id: stack
@@ -39,5 +36,10 @@ Rectangle {
         width: parent.width
         topInset: AppContext.device.topInset
         stack: stack
+    }
+
+    // Declared last so it is torn down last: the views above never see it gone.
+    SettingsScreenModel {
+        id: screenModel
     }
 }

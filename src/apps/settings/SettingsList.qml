@@ -16,7 +16,9 @@ Item {
         id: list
         objectName: "settingsRows"
         anchors.fill: parent
-        sections: page.screen.model.sections
+        // The table is fixed for the page's life; taken once, so tearing the screen down does not
+        // rebuild the rows on the way out.
+        Component.onCompleted: sections = page.screen.model.sections
         header: Text {
             objectName: "largeTitle"
             leftPadding: 16

@@ -7,30 +7,33 @@ import Kestrel.Ui
 // a tile with a symbol or picture, a picture that is its own tile, plain text, or a blue button.
 // Rows that lead somewhere end in a chevron; details stand at the right at half opacity.
 AbstractButton {
-    id: row
+    id: control
 
-    required property var row
+    property var row
     property bool first: false
     property bool switchOn: false
-    signal toggled(bool on)
+    signal switchToggled(bool on)
 
-    readonly property string kind: row.kind
-    readonly property bool navigates: row.page !== "" && kind !== "button"
+    // The table entry, or a blank one while the row is torn down with its list.
+    readonly property var entry: row ? row : ({ label: "", kind: "", tileColor: "", symbol: "", symbolSize: 0,
+                                                picture: "", detail: "", page: "" })
+    readonly property string kind: entry.kind
+    readonly property bool navigates: entry.page !== "" && kind !== "button"
     readonly property bool hasTile: kind === "tile" || kind === "switch" || kind === "picture"
 
-    objectName: "row:" + row.label
+    objectName: "row:" + entry.label
     height: kind === "account" ? 90 : (hasTile ? 51 : 44)
-    Accessible.name: row.label + (row.detail !== "" && kind !== "account" ? ", " + row.detail : "")
+    Accessible.name: entry.label + (entry.detail !== "" && kind !== "account" ? ", " + entry.detail : "")
     Accessible.role: kind === "switch" ? Accessible.Row : Accessible.Button
 
     background: Rectangle {
         // The switch row is no button: only its switch answers.
-        color: row.pressed && row.kind !== "switch" ? "#D1D1D6" : "transparent"
+        color: control.pressed && control.kind !== "switch" ? "#D1D1D6" : "transparent"
         radius: 10
 
         // Hairline above every row but the first, starting under the label as the phone draws it.
         Rectangle {
-            visible: !row.first
+            visible: !control.first
             x: label.x
             width: parent.width - x
             height: 0.5
@@ -42,16 +45,16 @@ AbstractButton {
         // The account row: a round picture beside the name and its subtitle.
         RoundedPicture {
             id: accountPicture
-            visible: row.kind === "account"
+            visible: control.kind === "account"
             x: 16
             anchors.verticalCenter: parent.verticalCenter
             width: 70
             height: 70
             radius: 35
-            name: visible ? row.row.picture : ""
+            name: visible ? control.entry.picture : ""
         }
         Column {
-            visible: row.kind === "account"
+            visible: control.kind === "account"
             anchors.left: accountPicture.right
             anchors.leftMargin: 15
             anchors.right: chevron.left
@@ -59,14 +62,14 @@ AbstractButton {
             anchors.verticalCenter: parent.verticalCenter
             Text {
                 width: parent.width
-                text: row.row.label
+                text: control.entry.label
                 color: "black"
                 font.pixelSize: 25
                 elide: Text.ElideRight
             }
             Text {
                 width: parent.width
-                text: row.row.detail
+                text: control.entry.detail
                 color: "black"
                 font.pixelSize: 15
                 elide: Text.ElideRight
@@ -77,62 +80,62 @@ AbstractButton {
         Rectangle {
             id: tile
             objectName: "tile"
-            visible: row.row.tileColor !== ""
+            visible: control.entry.tileColor !== ""
             x: 16
             anchors.verticalCenter: parent.verticalCenter
             width: 35
             height: 35
             radius: 10
-            color: visible ? row.row.tileColor : "transparent"
+            color: visible ? control.entry.tileColor : "transparent"
 
             Symbol {
                 objectName: "tileSymbol"
                 anchors.centerIn: parent
-                visible: row.row.symbol !== ""
-                name: row.row.symbol
-                size: row.row.symbolSize
+                visible: control.entry.symbol !== ""
+                name: control.entry.symbol
+                size: control.entry.symbolSize
                 color: "white"
             }
             Asset {
                 anchors.centerIn: parent
-                visible: row.row.symbol === "" && row.row.picture !== ""
+                visible: control.entry.symbol === "" && control.entry.picture !== ""
                 width: 25
                 height: 25
-                name: visible ? row.row.picture : ""
+                name: visible ? control.entry.picture : ""
             }
         }
         // A picture that is its own tile (Siri, the store rows).
         RoundedPicture {
             id: pictureTile
-            visible: row.kind === "picture"
+            visible: control.kind === "picture"
             x: 16
             anchors.verticalCenter: parent.verticalCenter
             width: 35
             height: 35
             radius: 10
-            name: visible ? row.row.picture : ""
+            name: visible ? control.entry.picture : ""
         }
 
         Text {
             id: label
             objectName: "label"
-            visible: row.kind !== "account"
-            x: row.hasTile ? 16 + 35 + 12 : 16
+            visible: control.kind !== "account"
+            x: control.hasTile ? 16 + 35 + 12 : 16
             anchors.verticalCenter: parent.verticalCenter
             width: Math.max(0, (detail.visible ? detail.x - 8 : (chevron.visible ? chevron.x : parent.width - 16)) - x)
-            text: row.row.label
-            color: row.kind === "button" ? "#007AFF" : "black"
+            text: control.entry.label
+            color: control.kind === "button" ? "#007AFF" : "black"
             font.pixelSize: 17
             elide: Text.ElideRight
         }
         Text {
             id: detail
             objectName: "detail"
-            visible: row.kind !== "account" && row.row.detail !== ""
+            visible: control.kind !== "account" && control.entry.detail !== ""
             anchors.right: chevron.visible ? chevron.left : parent.right
             anchors.rightMargin: chevron.visible ? 6 : 16
             anchors.verticalCenter: parent.verticalCenter
-            text: row.row.detail
+            text: control.entry.detail
             color: "black"
             opacity: 0.5
             font.pixelSize: 17
@@ -140,7 +143,7 @@ AbstractButton {
         Symbol {
             id: chevron
             objectName: "chevron"
-            visible: row.navigates
+            visible: control.navigates
             anchors.right: parent.right
             anchors.rightMargin: 12
             anchors.verticalCenter: parent.verticalCenter
@@ -150,14 +153,14 @@ AbstractButton {
         }
         PhoneSwitch {
             objectName: "switch"
-            visible: row.kind === "switch"
+            visible: control.kind === "switch"
             enabled: visible
             anchors.right: parent.right
             anchors.rightMargin: 16
             anchors.verticalCenter: parent.verticalCenter
-            checked: row.switchOn
-            Accessible.name: row.row.label
-            onToggled: row.toggled(checked)
+            checked: control.switchOn
+            Accessible.name: control.entry.label
+            onToggled: control.switchToggled(checked)
         }
     }
 }

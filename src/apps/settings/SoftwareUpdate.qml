@@ -12,13 +12,10 @@ Item {
 
     property string title: "Software Update"
     property bool navigationBarHidden: false
-    required property GeneralModel general
+    // The General page's model (anything with an `updates` array).
+    property QtObject general
     readonly property alias model: updateModel
 
-    SoftwareUpdateModel {
-        id: updateModel
-        updates: page.general ? page.general.updates : []
-    }
 
     Flickable {
         anchors.fill: parent
@@ -167,5 +164,11 @@ Item {
                 }
             }
         }
+    }
+
+    // Declared last so it is torn down last: the views above never see it gone.
+    SoftwareUpdateModel {
+        id: updateModel
+        updates: page.general ? page.general.updates : []
     }
 }

@@ -4,7 +4,7 @@
 #include "installedversion.h"
 #include "makerendpoints.h"
 
-SoftwareUpdateModel::SoftwareUpdateModel(QObject *parent) : QObject(parent), m_installedVersion(installedVersion()) {}
+SoftwareUpdateModel::SoftwareUpdateModel(QObject *parent) : QObject(parent), m_installedVersion(::installedVersion()) {}
 
 void SoftwareUpdateModel::setUpdates(const QVariantList &updates)
 {
