@@ -21,7 +21,7 @@ Item {
         Component.onCompleted: sections = generalModel.sections // fixed; taken once
         onActivated: row => {
             if (row.action === "shutDown")
-                GeneralModel.shutDown()
+                generalModel.shutDown()
             else if (row.page === "SoftwareUpdate.qml")
                 page.StackView.view.push(Qt.resolvedUrl(row.page), { "general": generalModel })
             else if (row.page !== "")

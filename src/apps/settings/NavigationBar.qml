@@ -15,10 +15,10 @@ Rectangle {
     readonly property bool shown: !(page && page.navigationBarHidden === true)
     readonly property Item previousPage: stack.depth > 1 ? stack.get(stack.depth - 2, StackView.DontLoad) : null
 
-    y: shown ? 0 : -height
     height: topInset + 44
     visible: shown
-    color: "#F9F9F9"
+    // Over the first page the bar is part of the grouped background; deeper it is a bar.
+    color: stack.depth > 1 ? "#F9F9F9" : "#F2F2F7"
 
     Rectangle {
         anchors.bottom: parent.bottom

@@ -21,11 +21,8 @@ Rectangle {
     StackView {
         id: stack
         objectName: "settingsStack"
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.bottom: parent.bottom
-        y: navigationBar.shown ? navigationBar.y + navigationBar.height : 0
-        height: parent.height - y
+        anchors.fill: parent
+        anchors.topMargin: navigationBar.shown ? navigationBar.height : 0
         initialItem: SettingsList {
             screen: settings
         }

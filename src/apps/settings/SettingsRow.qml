@@ -72,6 +72,9 @@ AbstractButton {
                 text: control.entry.detail
                 color: "black"
                 font.pixelSize: 15
+                // Two lines on a narrow phone rather than a cut-off subtitle.
+                wrapMode: Text.Wrap
+                maximumLineCount: 2
                 elide: Text.ElideRight
             }
         }

@@ -2,6 +2,8 @@ import QtQuick
 import QtTest
 import Kestrel.App
 import Kestrel.Apps.Settings
+import Kestrel.Home
+import Kestrel.Lock
 import Kestrel.Testing
 import ".."
 
@@ -12,7 +14,6 @@ SettingsDriver {
     name: "Settings"
 
     function init() { TestSupport.clearSettings() }
-    function cleanup() { appLoader.source = "" }
 
     function test_listShowsItsFiveSectionsOnAFaceIdPhone() {
         const screen = open()
@@ -61,30 +62,37 @@ SettingsDriver {
         compare(screen.stack.depth, 1, "back returns to the list")
     }
 
-    // Opened and closed as the home screen does it: a loader that loads the root file anew.
-    Loader {
-        id: appLoader
-        width: testCase.width
-        height: testCase.height
+    Component { id: ownerComponent; LockscreenModel {} }
+    Component { id: homeComponent; HomeScreen { width: testCase.width; height: testCase.height } }
+
+    // Opened from the home screen and closed with its Home button, as a person does it.
+    function openFromHome(home) {
+        home.model.openAppView(AppView.Settings)
+        const loader = () => findChild(home.current, "appLoader")
+        tryVerify(() => loader() && loader().status === Loader.Ready, 5000, "Settings opens")
+        wait(400)
+        return loader().item
     }
 
     function test_airplaneModeIsViewStateOnly() {
-        appLoader.setSource("qrc:/Kestrel/Apps/Settings/Settings.qml")
-        let screen = appLoader.item
-        wait(50)
+        const owner = createTemporaryObject(ownerComponent, testCase)
+        const home = createTemporaryObject(homeComponent, testCase,
+                                           { pageOwner: owner, clockStrings: AppContext.clock.clockStrings() })
+        let screen = openFromHome(home)
+        compare(screen.stack.y, findChild(screen, "navigationBar").height, "the pages start under the bar")
+        compare(screen.stack.height, screen.height - screen.stack.y)
         const toggle = findChild(findRow(screen, "Airplane Mode"), "switch")
         compare(toggle.checked, false)
         mouseClick(toggle)
         compare(screen.model.AirplaneMode, true)
         compare(screen.stack.depth, 1, "the switch row pushes nothing")
         verify(TestSupport.storedSetting("AirplaneMode") === undefined, "the switch is never stored")
-        appLoader.source = ""
-        wait(0)
-        appLoader.setSource("qrc:/Kestrel/Apps/Settings/Settings.qml")
-        screen = appLoader.item
+        home.model.pressHome()
+        tryCompare(home.model, "OpenApp", false)
+        wait(400)
+        screen = openFromHome(home)
         compare(screen.model.AirplaneMode, false, "a new opening starts with the switch off")
         compare(findChild(findRow(screen, "Airplane Mode"), "switch").checked, false)
-        appLoader.source = ""
     }
 
     function test_passcodeAndWallpaperRowsOpenTheirPages() {
