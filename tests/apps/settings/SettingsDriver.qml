@@ -32,20 +32,22 @@ TestCase {
         wait(50)
     }
 
-    function rowsOf(page) {
-        const rows = []
-        const walk = item => {
-            for (let i = 0; i < item.children.length; ++i) {
-                const child = item.children[i]
-                if (child.objectName.startsWith("row:") && child.visible)
-                    rows.push(child)
-                else
-                    walk(child)
-            }
+    // Every visible item under `item` that `wanted` accepts, in tree order; `prune` stops the walk.
+    function collect(item, wanted, prune) {
+        const found = []
+        const walk = it => {
+            if (!it.visible || it.opacity === 0 || (prune && prune(it)))
+                return
+            if (wanted(it))
+                return found.push(it)
+            for (let i = 0; i < it.children.length; ++i)
+                walk(it.children[i])
         }
-        walk(page)
-        return rows
+        walk(item)
+        return found
     }
+
+    function rowsOf(page) { return collect(page, it => it.objectName.startsWith("row:")) }
 
     function labelsOf(page) { return rowsOf(page).map(r => r.entry.label) }
 
@@ -74,17 +76,9 @@ TestCase {
         settle(screen)
     }
 
+    // Texts shown under an item; symbols are glyphs, not text.
     function textsOf(item) {
-        const texts = []
-        const walk = it => {
-            if (!it.visible || it.opacity === 0 || it.mapped !== undefined) // symbols are no text
-                return
-            if (it.text !== undefined && it.font !== undefined && it.text !== "")
-                texts.push(it.text)
-            for (let i = 0; i < it.children.length; ++i)
-                walk(it.children[i])
-        }
-        walk(item)
-        return texts
+        return collect(item, it => it.font !== undefined && it.text !== undefined && it.text !== "",
+                       it => it.mapped !== undefined).map(it => it.text)
     }
 }

@@ -20,7 +20,7 @@ SettingsDriver {
         verify(labelsOf(screen.stack.currentItem).indexOf("Face ID & Passcode") < 0)
         compare(TestSupport.clippedControls(screen), [], "the list")
         tapRow(screen, "Touch ID & Passcode")
-        compare(findChild(screen, "navigationTitle").text, "Touch ID & Passcode")
+        compare(screen.stack.currentItem.screen, screen, "the gate gets the screen holding Password")
         back(screen)
         tapRow(screen, "General")
         compare(TestSupport.clippedControls(screen), [], "General")
