@@ -595,9 +595,15 @@ def main():
             key = package["AppIcon"][len(ICON_URL):-len(".png")]
             files["icons/%s.png" % key] = draw_icon(key, package["PackageName"])
     files["Cydia.json"] = json.dumps(packages(), indent=2, ensure_ascii=False) + "\n"
+    # The published build first, then a newer one, so the Software Update page shows both its
+    # "up to date" block and an update card against a shell of the published version.
+    parts = VERSION.split(".")
+    newer = ".".join(parts[:-1] + [str(int(parts[-1]) + 1)])
     files["Kestrelapp/KestrelUpdate.json"] = json.dumps(
         [{"version": VERSION,
-          "log": "Kestrel %s: the first public build, with the Tessel store and dock tweaks." % VERSION}],
+          "log": "Kestrel %s: the first public build, with the Tessel store and dock tweaks." % VERSION},
+         {"version": newer,
+          "log": "Kestrel %s: smoother folder animations, a brighter dock and fixes for the passcode keypad." % newer}],
         indent=2) + "\n"
     files["AddToKestrel"] = ADD_TO_KESTREL
     files.update(package_manager_files())

@@ -104,7 +104,7 @@ Window {
 
             Connections {
                 target: AppContext.urlOpener
-                function onHandedOff(url) { banner.show("Opened " + url) }
+                function onHandedOff(url, opened) { banner.show(AppContext.urlOpener.announcement(url, opened)) }
             }
             Connections {
                 target: AppContext.simulator

@@ -11,8 +11,12 @@ bool UrlOpener::open(const QString &text)
     if (text.isEmpty() || !url.isValid() || url.scheme().isEmpty())
         return false;
     m_handOffs.append(text);
-    if (m_handToDesktop)
-        QDesktopServices::openUrl(url);
-    emit handedOff(text);
+    const bool opened = m_handToDesktop ? QDesktopServices::openUrl(url) : m_desktopAccepts;
+    emit handedOff(text, opened);
     return true;
+}
+
+QString UrlOpener::announcement(const QString &url, bool opened)
+{
+    return (opened ? QStringLiteral("Opened ") : QStringLiteral("No app to open ")) + url;
 }

@@ -5,7 +5,8 @@
 #include <QtQml/qqmlregistration.h>
 
 // Hands a URL to the system (the desktop's URL handler), as a phone hands "tel:" and install
-// links to other apps. Every hand-off is announced (the simulator shows a banner) and recorded.
+// links to other apps. Every hand-off is recorded and announced (the simulator shows a banner),
+// with whether the desktop had anything to open it with.
 class UrlOpener : public QObject
 {
     Q_OBJECT
@@ -21,14 +22,22 @@ public:
 
     QStringList handOffs() const { return m_handOffs; }
 
-    // Test-only controls: keep hand-offs away from the desktop; forget recorded ones.
+    // The banner's words for a hand-off: "Opened …", or "No app to open …" when the desktop
+    // refused it.
+    Q_INVOKABLE static QString announcement(const QString &url, bool opened);
+
+    // Test-only controls: keep hand-offs away from the desktop (and say what it would have
+    // answered); forget recorded ones.
     void setHandToDesktop(bool on) { m_handToDesktop = on; }
+    void setDesktopAccepts(bool accepts) { m_desktopAccepts = accepts; }
     void clearHandOffs() { m_handOffs.clear(); }
 
 signals:
-    void handedOff(const QString &url);
+    // `opened` is false when the desktop has no handler for the URL; it is recorded all the same.
+    void handedOff(const QString &url, bool opened);
 
 private:
     QStringList m_handOffs;
     bool m_handToDesktop = true;
+    bool m_desktopAccepts = true;
 };

@@ -67,6 +67,21 @@ private slots:
         QCOMPARE(notices.value(0).value(0).toString(), QStringLiteral("Simulate Memory Warning"));
     }
 
+    // A desktop without a handler still records the hand-off, and the banner says so.
+    void refusedHandOffsAreRecordedAndSaySo()
+    {
+        UrlOpener opener;
+        opener.setHandToDesktop(false);
+        opener.setDesktopAccepts(false);
+        QSignalSpy spy(&opener, &UrlOpener::handedOff);
+        QVERIFY(opener.open("tel:0123"));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(1).toBool(), false);
+        QCOMPARE(opener.handOffs(), QStringList{"tel:0123"});
+        QCOMPARE(UrlOpener::announcement("tel:0123", false), QStringLiteral("No app to open tel:0123"));
+        QCOMPARE(UrlOpener::announcement("tel:0123", true), QStringLiteral("Opened tel:0123"));
+    }
+
     void makerAddresses()
     {
         QVERIFY(!QString(MakerEndpoints::MakerBase).endsWith('/'));

@@ -1,0 +1,169 @@
+import QtQuick
+import QtQuick.Controls
+import Kestrel.Home
+import Kestrel.Ui
+
+// One row of a grouped list, drawn from its table entry (see SettingsRows): the account row,
+// a tile with a symbol or picture, a picture that is its own tile, plain text, or a blue button.
+// Rows that lead somewhere end in a chevron; details stand at the right at half opacity.
+AbstractButton {
+    id: control
+
+    property var row
+    property bool first: false
+    property bool switchOn: false
+    signal switchToggled(bool on)
+
+    // The table entry, or a blank one while the row is torn down with its list.
+    readonly property var entry: row ? row : ({ label: "", kind: "", tileColor: "", symbol: "", symbolSize: 0,
+                                                picture: "", detail: "", page: "" })
+    readonly property string kind: entry.kind
+    readonly property bool navigates: entry.page !== "" && kind !== "button"
+    readonly property bool hasTile: kind === "tile" || kind === "switch" || kind === "picture"
+
+    objectName: "row:" + entry.label
+    height: kind === "account" ? 90 : (hasTile ? 51 : 44)
+    Accessible.name: entry.label + (entry.detail !== "" && kind !== "account" ? ", " + entry.detail : "")
+    Accessible.role: kind === "switch" ? Accessible.Row : Accessible.Button
+
+    background: Rectangle {
+        // The switch row is no button: only its switch answers.
+        color: control.pressed && control.kind !== "switch" ? "#D1D1D6" : "transparent"
+        radius: 10
+
+        // Hairline above every row but the first, starting under the label as the phone draws it.
+        Rectangle {
+            visible: !control.first
+            x: label.x
+            width: parent.width - x
+            height: 0.5
+            color: "#C6C6C8"
+        }
+    }
+
+    contentItem: Item {
+        // The account row: a round picture beside the name and its subtitle.
+        RoundedPicture {
+            id: accountPicture
+            visible: control.kind === "account"
+            x: 16
+            anchors.verticalCenter: parent.verticalCenter
+            width: 70
+            height: 70
+            radius: 35
+            name: visible ? control.entry.picture : ""
+        }
+        Column {
+            visible: control.kind === "account"
+            anchors.left: accountPicture.right
+            anchors.leftMargin: 15
+            anchors.right: chevron.left
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            Text {
+                width: parent.width
+                text: control.entry.label
+                color: "black"
+                font.pixelSize: 25
+                elide: Text.ElideRight
+            }
+            Text {
+                width: parent.width
+                text: control.entry.detail
+                color: "black"
+                font.pixelSize: 15
+                // Two lines on a narrow phone rather than a cut-off subtitle.
+                wrapMode: Text.Wrap
+                maximumLineCount: 2
+                elide: Text.ElideRight
+            }
+        }
+
+        // A coloured tile with a white symbol or a 25-point picture.
+        Rectangle {
+            id: tile
+            objectName: "tile"
+            visible: control.entry.tileColor !== ""
+            x: 16
+            anchors.verticalCenter: parent.verticalCenter
+            width: 35
+            height: 35
+            radius: 10
+            color: visible ? control.entry.tileColor : "transparent"
+
+            Symbol {
+                objectName: "tileSymbol"
+                anchors.centerIn: parent
+                visible: control.entry.symbol !== ""
+                name: control.entry.symbol
+                size: control.entry.symbolSize
+                color: "white"
+            }
+            Asset {
+                anchors.centerIn: parent
+                visible: control.entry.symbol === "" && control.entry.picture !== ""
+                width: 25
+                height: 25
+                name: visible ? control.entry.picture : ""
+            }
+        }
+        // A picture that is its own tile (Siri, the store rows).
+        RoundedPicture {
+            id: pictureTile
+            visible: control.kind === "picture"
+            x: 16
+            anchors.verticalCenter: parent.verticalCenter
+            width: 35
+            height: 35
+            radius: 10
+            name: visible ? control.entry.picture : ""
+        }
+
+        Text {
+            id: label
+            objectName: "label"
+            visible: control.kind !== "account"
+            x: control.hasTile ? 16 + 35 + 12 : 16
+            anchors.verticalCenter: parent.verticalCenter
+            width: Math.max(0, (detail.visible ? detail.x - 8 : (chevron.visible ? chevron.x : parent.width - 16)) - x)
+            text: control.entry.label
+            color: control.kind === "button" ? "#007AFF" : "black"
+            font.pixelSize: 17
+            elide: Text.ElideRight
+        }
+        Text {
+            id: detail
+            objectName: "detail"
+            visible: control.kind !== "account" && control.entry.detail !== ""
+            anchors.right: chevron.visible ? chevron.left : parent.right
+            anchors.rightMargin: chevron.visible ? 6 : 16
+            anchors.verticalCenter: parent.verticalCenter
+            text: control.entry.detail
+            color: "black"
+            opacity: 0.5
+            font.pixelSize: 17
+        }
+        Symbol {
+            id: chevron
+            objectName: "chevron"
+            visible: control.navigates
+            anchors.right: parent.right
+            anchors.rightMargin: 12
+            anchors.verticalCenter: parent.verticalCenter
+            name: "chevron.right"
+            size: 14
+            color: "#C4C4C7"
+        }
+        PhoneSwitch {
+            objectName: "switch"
+            visible: control.kind === "switch"
+            enabled: visible
+            anchors.right: parent.right
+            anchors.rightMargin: 16
+            anchors.verticalCenter: parent.verticalCenter
+            checked: control.switchOn
+            Accessible.name: control.entry.label
+            onToggled: control.switchToggled(checked)
+        }
+    }
+}
