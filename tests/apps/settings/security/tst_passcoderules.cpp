@@ -28,7 +28,7 @@ class TestPasscodeRules : public QObject
         store()->setValue("App_Passcode", code);
         store()->setValue("Use_FaceID_TouchID", biometrics);
     }
-    QString code() { return store()->value("App_Passcode", QString()).toString(); }
+    QString storedCode() { return store()->value("App_Passcode", QString()).toString(); }
     static void type(PasscodeGateModel &gate, const QString &digits)
     {
         for (const QChar d : digits)
@@ -63,7 +63,7 @@ private slots:
         // The list then discards an unfinished code, and only that.
         FaceIDPasscodeModel page;
         page.listShown();
-        QCOMPARE(code(), code.size() < 6 ? QString() : code);
+        QCOMPARE(storedCode(), code.size() < 6 ? QString() : code);
     }
 
     void gateClearsWrongDigitsAndRemembersRightOnesForTheScreen()
@@ -101,7 +101,7 @@ private slots:
         page.togglePasscode();
         QCOMPARE(store()->value("Use_Passcode", false).toBool(), true);
         QCOMPARE(store()->value("Use_FaceID_TouchID", false).toBool(), true);
-        QCOMPARE(code(), "123456");
+        QCOMPARE(storedCode(), "123456");
         page.setUseBiometrics(false);
         QCOMPARE(store()->value("Use_FaceID_TouchID", true).toBool(), false);
 
@@ -123,22 +123,22 @@ private slots:
         QVERIFY2(!page.changePasscode(), "no new passcode while the passcode is off");
         page.togglePasscode();
         page.pressDigit("5");
-        QCOMPARE(code(), "111111");
+        QCOMPARE(storedCode(), "111111");
 
         page.startChangePasscode();
         QVERIFY(page.changePasscode());
-        QCOMPARE(code(), QString());
+        QCOMPARE(storedCode(), QString());
         for (const char *d : {"9", "8", "7"})
             page.pressDigit(d);
-        QCOMPARE(code(), "987");
+        QCOMPARE(storedCode(), "987");
         page.pressDigit("x");
-        QCOMPARE(code(), "987");
+        QCOMPARE(storedCode(), "987");
         for (const char *d : {"6", "5", "4", "3"})
             page.pressDigit(d);
-        QCOMPARE(code(), "987654");
+        QCOMPARE(storedCode(), "987654");
 
         page.startChangePasscode(); // already on the screen: nothing is cleared again
-        QCOMPARE(code(), "987654");
+        QCOMPARE(storedCode(), "987654");
     }
 
     void leavingAnUnfinishedPasscodeLeavesNone()
@@ -154,7 +154,7 @@ private slots:
         FaceIDPasscodeModel fresh;
         QVERIFY(!fresh.changePasscode());
         fresh.listShown();
-        QCOMPARE(code(), QString());
+        QCOMPARE(storedCode(), QString());
         QCOMPARE(store()->value("Use_Passcode", false).toBool(), true);
     }
 };

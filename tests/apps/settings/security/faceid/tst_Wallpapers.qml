@@ -1,0 +1,145 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtTest
+import Kestrel.App
+import Kestrel.Ui
+import Kestrel.Testing
+
+// The wallpaper pages driven through taps, from the Wallpaper page to the stored keys and files.
+TestCase {
+    id: testCase
+    name: "Wallpapers"
+    when: windowShown
+    width: AppContext.device.screenWidth
+    height: AppContext.device.screenHeight
+    visible: true
+
+    Component {
+        id: stackComponent
+        StackView {
+            objectName: "settingsStack"
+            width: testCase.width
+            height: testCase.height
+            initialItem: Qt.resolvedUrl("qrc:/Kestrel/Apps/Settings/WallpaperSettings.qml")
+        }
+    }
+
+    Setting { id: lockName; key: "Lockscreen_Wallpaper"; defaultValue: "Wallpaper" }
+    Setting { id: homeName; key: "Homescreen_Wallpaper"; defaultValue: "Wallpaper" }
+    Setting { id: lockCustom; key: "Lockscreen_Wallpaper_Custom"; defaultValue: false }
+    Setting { id: homeCustom; key: "Homescreen_Wallpaper_Custom"; defaultValue: false }
+
+    property var stack: null
+
+    function init() {
+        TestSupport.clearSettings()
+        stack = createTemporaryObject(stackComponent, testCase)
+        tryVerify(() => stack.currentItem && stack.currentItem.objectName === "wallpaperSettings")
+    }
+    function tap(name, root) {
+        const item = findChild(root || stack.currentItem, name)
+        verify(item && item.visible, name + " is not shown")
+        mouseClick(item)
+        return item
+    }
+    function top() { return stack.currentItem }
+    function stored() { return [lockName.value, homeName.value, lockCustom.value, homeCustom.value] }
+    function openStills() {
+        tap("chooseNewWallpaperRow")
+        tryVerify(() => top().objectName === "chooseNewWallpaper" && !stack.busy)
+        compare(top().title, "Choose")
+        tap("stillsEntry")
+        tryVerify(() => top().objectName === "stillsWallpapers" && !stack.busy)
+    }
+    function chooseStill(name) {
+        const still = tap("still_" + name)
+        tryVerify(() => findChild(top(), "setWallpaperView") !== null)
+        verify(top().navigationBarHidden, "the Set page hides the navigation bar")
+        return findChild(top(), "setWallpaperView")
+    }
+    function waitReady(image) { tryVerify(() => image.status === Image.Ready, 3000, "picture never loaded") }
+
+    function test_marsForTheLockScreenOnly() {
+        openStills()
+        compare(top().title, "Wallpaper")
+        const set = chooseStill("Mars")
+        compare(findChild(set, "setPreview").source, Assets.url("Mars"))
+        tap("setButton", set)
+        const sheet = findChild(set, "wallpaperActionSheet")
+        tryVerify(() => sheet.opacity === 1)
+        tap("setLockScreenButton", set)
+        compare(stored(), ["Mars", "Wallpaper", false, false])
+        tryVerify(() => !top().navigationBarHidden && top().title === "Wallpaper", 1000, "stills not back after setting")
+        stack.pop(null, StackView.Immediate)
+        compare(findChild(top(), "lockPreview").source, Assets.url("Mars"))
+        compare(findChild(top(), "homePreview").source, Assets.url("Wallpaper"))
+    }
+
+    function test_cancelsStoreNothing() {
+        TestSupport.setSetting("Homescreen_Wallpaper", "Earth")
+        openStills()
+        let set = chooseStill("Moon")
+        tap("setButton", set)
+        tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 1)
+        tap("sheetCancelButton", set)
+        tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 0)
+        verify(top().navigationBarHidden, "closing the sheet keeps the preview")
+        tap("setCancelButton", set)
+        tryVerify(() => !top().navigationBarHidden)
+        compare(stored(), ["Wallpaper", "Earth", false, false])
+        // The fresh Stills page in its place works like the first.
+        const again = findChild(findChild(top(), "setWallpaperView"), "stillsWallpapers")
+        verify(again)
+        mouseClick(findChild(again, "still_Black"))
+        tryVerify(() => top().navigationBarHidden)
+    }
+
+    function test_photoForBothThenItsFileGoesMissing() {
+        const photo = TestSupport.dataRoot + "/photo.png"
+        const red = createTemporaryQmlObject("import QtQuick; Rectangle { width: 90; height: 160; color: 'red' }", testCase)
+        let saved = false
+        red.grabToImage(result => { saved = result.saveToFile(photo) })
+        tryVerify(() => saved)
+
+        tap("chooseNewWallpaperRow")
+        tryVerify(() => top().objectName === "chooseNewWallpaper" && !stack.busy)
+        verify(findChild(top(), "allPhotos").Accessible.name === "All Photos")
+        top().model.pick("file://" + photo)
+        tryVerify(() => top().navigationBarHidden, 3000, "a picked photo opens the Set page")
+        const set = findChild(top(), "setWallpaperView")
+        const preview = findChild(set, "setPreview")
+        verify(preview.custom)
+        waitReady(preview)
+        verify(String(preview.source).indexOf("CustomWallpaper") >= 0)
+        tap("setButton", set)
+        tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 1)
+        tap("setBothButton", set)
+        compare(stored(), ["Wallpaper", "Wallpaper", true, true])
+        stack.pop(null, StackView.Immediate)
+        const lock = findChild(top(), "lockPreview"), home = findChild(top(), "homePreview")
+        tryVerify(() => String(lock.source).indexOf("CustomWallpaperLock") >= 0)
+        tryVerify(() => String(home.source).indexOf("CustomWallpaperHome") >= 0)
+        waitReady(lock)
+        waitReady(home)
+
+        // The file goes bad: the preview shows "Wallpaper", the flag stays, and the preview
+        // still follows the next choice (it must not have traded its binding for the fallback).
+        writeFile("Documents/CustomWallpaperLock", "GIF89a but nothing after it")
+        writeFile("Documents/CustomWallpaperHome", "")
+        TestSupport.setSetting("Lockscreen_Wallpaper", "Moon")
+        const again = createTemporaryObject(stackComponent, testCase)
+        tryVerify(() => again.currentItem && again.currentItem.objectName === "wallpaperSettings")
+        const badLock = findChild(again.currentItem, "lockPreview"), noHome = findChild(again.currentItem, "homePreview")
+        tryVerify(() => badLock.source === Assets.url("Wallpaper"), 3000, "a damaged file must preview Wallpaper")
+        compare(noHome.source, Assets.url("Wallpaper"))
+        compare(stored(), ["Moon", "Wallpaper", true, true])
+        TestSupport.setSetting("Lockscreen_Wallpaper_Custom", false)
+        compare(badLock.source, Assets.url("Moon"))
+    }
+
+    function writeFile(relative, text) {
+        const request = new XMLHttpRequest()
+        request.open("PUT", "file://" + TestSupport.dataRoot + "/" + relative, false)
+        request.send(text)
+    }
+}
