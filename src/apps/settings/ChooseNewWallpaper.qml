@@ -1,4 +1,3 @@
-import QtCore
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Dialogs
@@ -94,7 +93,7 @@ Item {
         title: "All Photos"
         parentWindow: page.Window.window
         visible: page.showingImagePicker
-        currentFolder: StandardPaths.standardLocations(StandardPaths.PicturesLocation)[0]
+        currentFolder: chooser.picturesFolder
         nameFilters: ["Pictures (*.jpg *.jpeg *.png *.webp *.gif *.bmp *.tif *.tiff *.heic *.JPG *.JPEG *.PNG)"]
         onAccepted: {
             page.showingImagePicker = false

@@ -21,9 +21,14 @@ Item {
 
     SetWallpaperModel {
         id: setModel
-        Wallpaper: page.wallpaper
-        Component.onCompleted: if (page.customWallpaper) CustomWallpaper = page.customWallpaper
     }
+    // Capitalised model fields cannot be bound in the object's own declaration.
+    Binding {
+        target: setModel
+        property: "Wallpaper"
+        value: page.wallpaper
+    }
+    Component.onCompleted: if (page.customWallpaper) setModel.CustomWallpaper = page.customWallpaper
 
     Loader {
         id: stills

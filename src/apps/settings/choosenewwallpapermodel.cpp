@@ -3,6 +3,8 @@
 #include "appcontext.h"
 #include "customphoto.h"
 
+#include <QDir>
+#include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
 ChooseNewWallpaperModel::ChooseNewWallpaperModel(QObject *parent) : QObject(parent)
@@ -13,6 +15,12 @@ ChooseNewWallpaperModel::ChooseNewWallpaperModel(QObject *parent) : QObject(pare
         if (!m_watcher.isCanceled())
             picked(m_watcher.result());
     });
+}
+
+QUrl ChooseNewWallpaperModel::picturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QUrl::fromLocalFile(QDir(pictures).exists() ? pictures : QDir::homePath());
 }
 
 void ChooseNewWallpaperModel::pick(const QUrl &file)

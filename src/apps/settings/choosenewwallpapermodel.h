@@ -18,6 +18,8 @@ class ChooseNewWallpaperModel : public QObject
     Q_PROPERTY(bool SetWallpaper READ setWallpaper NOTIFY SetWallpaperChanged)
     // A picked file is being read.
     Q_PROPERTY(bool loading READ loading NOTIFY loadingChanged)
+    // Where the photo dialog opens: the user's Pictures folder, or home when there is none.
+    Q_PROPERTY(QUrl picturesFolder READ picturesFolder CONSTANT)
 
 public:
     explicit ChooseNewWallpaperModel(QObject *parent = nullptr);
@@ -25,6 +27,7 @@ public:
     QImage inputImage() const { return m_inputImage; }
     bool setWallpaper() const { return m_setWallpaper; }
     bool loading() const { return m_watcher.isRunning(); }
+    static QUrl picturesFolder();
 
     // A file was picked. Only local files count; anything else changes nothing, like a cancel.
     Q_INVOKABLE void pick(const QUrl &file);

@@ -20,7 +20,7 @@ TestCase {
             objectName: "settingsStack"
             width: testCase.width
             height: testCase.height
-            initialItem: Qt.resolvedUrl("qrc:/Kestrel/Apps/Settings/WallpaperSettings.qml")
+            Component.onCompleted: push("qrc:/Kestrel/Apps/Settings/WallpaperSettings.qml", {}, StackView.Immediate)
         }
     }
 
@@ -42,26 +42,26 @@ TestCase {
         mouseClick(item)
         return item
     }
-    function top() { return stack.currentItem }
+    function page() { return stack.currentItem }
     function stored() { return [lockName.value, homeName.value, lockCustom.value, homeCustom.value] }
     function openStills() {
         tap("chooseNewWallpaperRow")
-        tryVerify(() => top().objectName === "chooseNewWallpaper" && !stack.busy)
-        compare(top().title, "Choose")
+        tryVerify(() => page().objectName === "chooseNewWallpaper" && !stack.busy)
+        compare(page().title, "Choose")
         tap("stillsEntry")
-        tryVerify(() => top().objectName === "stillsWallpapers" && !stack.busy)
+        tryVerify(() => page().objectName === "stillsWallpapers" && !stack.busy)
     }
     function chooseStill(name) {
         const still = tap("still_" + name)
-        tryVerify(() => findChild(top(), "setWallpaperView") !== null)
-        verify(top().navigationBarHidden, "the Set page hides the navigation bar")
-        return findChild(top(), "setWallpaperView")
+        tryVerify(() => findChild(page(), "setWallpaperView") !== null)
+        verify(page().navigationBarHidden, "the Set page hides the navigation bar")
+        return findChild(page(), "setWallpaperView")
     }
     function waitReady(image) { tryVerify(() => image.status === Image.Ready, 3000, "picture never loaded") }
 
     function test_marsForTheLockScreenOnly() {
         openStills()
-        compare(top().title, "Wallpaper")
+        compare(page().title, "Wallpaper")
         const set = chooseStill("Mars")
         compare(findChild(set, "setPreview").source, Assets.url("Mars"))
         tap("setButton", set)
@@ -69,10 +69,10 @@ TestCase {
         tryVerify(() => sheet.opacity === 1)
         tap("setLockScreenButton", set)
         compare(stored(), ["Mars", "Wallpaper", false, false])
-        tryVerify(() => !top().navigationBarHidden && top().title === "Wallpaper", 1000, "stills not back after setting")
+        tryVerify(() => !page().navigationBarHidden && page().title === "Wallpaper", 1000, "stills not back after setting")
         stack.pop(null, StackView.Immediate)
-        compare(findChild(top(), "lockPreview").source, Assets.url("Mars"))
-        compare(findChild(top(), "homePreview").source, Assets.url("Wallpaper"))
+        compare(findChild(page(), "lockPreview").source, Assets.url("Mars"))
+        compare(findChild(page(), "homePreview").source, Assets.url("Wallpaper"))
     }
 
     function test_cancelsStoreNothing() {
@@ -83,15 +83,15 @@ TestCase {
         tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 1)
         tap("sheetCancelButton", set)
         tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 0)
-        verify(top().navigationBarHidden, "closing the sheet keeps the preview")
+        verify(page().navigationBarHidden, "closing the sheet keeps the preview")
         tap("setCancelButton", set)
-        tryVerify(() => !top().navigationBarHidden)
+        tryVerify(() => !page().navigationBarHidden)
         compare(stored(), ["Wallpaper", "Earth", false, false])
         // The fresh Stills page in its place works like the first.
-        const again = findChild(findChild(top(), "setWallpaperView"), "stillsWallpapers")
+        const again = findChild(findChild(page(), "setWallpaperView"), "stillsWallpapers")
         verify(again)
-        mouseClick(findChild(again, "still_Black"))
-        tryVerify(() => top().navigationBarHidden)
+        mouseClick(findChild(again, "still_Moon"))
+        tryVerify(() => page().navigationBarHidden)
     }
 
     function test_photoForBothThenItsFileGoesMissing() {
@@ -102,11 +102,11 @@ TestCase {
         tryVerify(() => saved)
 
         tap("chooseNewWallpaperRow")
-        tryVerify(() => top().objectName === "chooseNewWallpaper" && !stack.busy)
-        verify(findChild(top(), "allPhotos").Accessible.name === "All Photos")
-        top().model.pick("file://" + photo)
-        tryVerify(() => top().navigationBarHidden, 3000, "a picked photo opens the Set page")
-        const set = findChild(top(), "setWallpaperView")
+        tryVerify(() => page().objectName === "chooseNewWallpaper" && !stack.busy)
+        verify(findChild(page(), "allPhotos").Accessible.name === "All Photos")
+        page().model.pick("file://" + photo)
+        tryVerify(() => page().navigationBarHidden, 3000, "a picked photo opens the Set page")
+        const set = findChild(page(), "setWallpaperView")
         const preview = findChild(set, "setPreview")
         verify(preview.custom)
         waitReady(preview)
@@ -116,7 +116,7 @@ TestCase {
         tap("setBothButton", set)
         compare(stored(), ["Wallpaper", "Wallpaper", true, true])
         stack.pop(null, StackView.Immediate)
-        const lock = findChild(top(), "lockPreview"), home = findChild(top(), "homePreview")
+        const lock = findChild(page(), "lockPreview"), home = findChild(page(), "homePreview")
         tryVerify(() => String(lock.source).indexOf("CustomWallpaperLock") >= 0)
         tryVerify(() => String(home.source).indexOf("CustomWallpaperHome") >= 0)
         waitReady(lock)
@@ -130,7 +130,7 @@ TestCase {
         const again = createTemporaryObject(stackComponent, testCase)
         tryVerify(() => again.currentItem && again.currentItem.objectName === "wallpaperSettings")
         const badLock = findChild(again.currentItem, "lockPreview"), noHome = findChild(again.currentItem, "homePreview")
-        tryVerify(() => badLock.source === Assets.url("Wallpaper"), 3000, "a damaged file must preview Wallpaper")
+        tryVerify(() => String(badLock.source) === String(Assets.url("Wallpaper")), 3000, "a damaged file must preview Wallpaper")
         compare(noHome.source, Assets.url("Wallpaper"))
         compare(stored(), ["Moon", "Wallpaper", true, true])
         TestSupport.setSetting("Lockscreen_Wallpaper_Custom", false)
@@ -139,7 +139,10 @@ TestCase {
 
     function writeFile(relative, text) {
         const request = new XMLHttpRequest()
-        request.open("PUT", "file://" + TestSupport.dataRoot + "/" + relative, false)
+        let done = false
+        request.onreadystatechange = () => { done = request.readyState === XMLHttpRequest.DONE }
+        request.open("PUT", "file://" + TestSupport.dataRoot + "/" + relative)
         request.send(text)
+        tryVerify(() => done, 2000, "could not write " + relative)
     }
 }
