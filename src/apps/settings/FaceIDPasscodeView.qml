@@ -10,6 +10,9 @@ Item {
     id: page
     objectName: "faceIDPasscodeView"
 
+    // The stack and status of the page that holds this view (the gate).
+    property StackView stackView: null
+    property bool current: true
     readonly property bool faceId: AppContext.device.faceId
     readonly property FaceIDPasscodeModel model: passcode
     property string title: passcode.ChangePasscode ? "" : (faceId ? "Face ID & Passcode" : "Touch ID & Passcode")
@@ -19,6 +22,7 @@ Item {
     }
 
     Loader {
+        objectName: "passcodeContent"
         anchors.fill: parent
         sourceComponent: passcode.ChangePasscode ? makePasscode : list
     }
@@ -41,8 +45,8 @@ Item {
             // Each time the list shows, an unfinished passcode is discarded; also on coming back
             // from a page pushed over it.
             Component.onCompleted: passcode.listShown()
-            readonly property bool active: page.StackView.status === StackView.Active
-            onActiveChanged: if (active) passcode.listShown()
+            readonly property bool current: page.current
+            onCurrentChanged: if (current) passcode.listShown()
 
             Flickable {
                 anchors.fill: parent
@@ -102,7 +106,7 @@ Item {
                         detail: "Immediately"
                         chevron: true
                         last: true
-                        onClicked: page.StackView.view.push(Qt.resolvedUrl("CommingSoonPage.qml"))
+                        onClicked: page.stackView.push(Qt.resolvedUrl("CommingSoonPage.qml"))
                     }
                 }
             }

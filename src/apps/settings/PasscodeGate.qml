@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import Kestrel.Apps.Settings
 
 // Behind the Face ID / Touch ID row: asks for the stored passcode, then shows the passcode
@@ -20,6 +21,7 @@ Item {
 
     Loader {
         id: content
+        objectName: "gateContent"
         anchors.fill: parent
         // Each time the gate lets the user through, the settings page starts afresh.
         sourceComponent: gate.showsSettings ? settingsPage : enterPasscode
@@ -27,7 +29,10 @@ Item {
 
     Component {
         id: settingsPage
-        FaceIDPasscodeView {}
+        FaceIDPasscodeView {
+            stackView: page.StackView.view
+            current: page.StackView.status === StackView.Active
+        }
     }
 
     Component {

@@ -1,4 +1,5 @@
 import QtQuick
+import Kestrel.App
 import Kestrel.Apps.Settings
 
 // "Choose What To Set": the action sheet of the Set page, drawn inside the phone: a dimmed
@@ -31,7 +32,7 @@ Item {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.margins: 8
-        anchors.bottomMargin: 8 + (sheet.shown ? 0 : -40)
+        anchors.bottomMargin: 8 + AppContext.device.bottomInset + (sheet.shown ? 0 : -40)
         spacing: 8
         Behavior on anchors.bottomMargin { NumberAnimation { duration: 250; easing.type: Easing.OutQuad } }
 
