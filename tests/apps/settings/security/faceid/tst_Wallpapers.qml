@@ -47,12 +47,11 @@ TestCase {
     function openStills() {
         tap("chooseNewWallpaperRow")
         tryVerify(() => page().objectName === "chooseNewWallpaper" && !stack.busy)
-        compare(page().title, "Choose")
         tap("stillsEntry")
         tryVerify(() => page().objectName === "stillsWallpapers" && !stack.busy)
     }
     function chooseStill(name) {
-        const still = tap("still_" + name)
+        tap("still_" + name)
         tryVerify(() => findChild(page(), "setWallpaperView") !== null)
         verify(page().navigationBarHidden, "the Set page hides the navigation bar")
         return findChild(page(), "setWallpaperView")
@@ -65,8 +64,7 @@ TestCase {
         const set = chooseStill("Mars")
         compare(findChild(set, "setPreview").source, Assets.url("Mars"))
         tap("setButton", set)
-        const sheet = findChild(set, "wallpaperActionSheet")
-        tryVerify(() => sheet.opacity === 1)
+        tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 1)
         tap("setLockScreenButton", set)
         compare(stored(), ["Mars", "Wallpaper", false, false])
         tryVerify(() => !page().navigationBarHidden && page().title === "Wallpaper", 1000, "stills not back after setting")
@@ -87,14 +85,10 @@ TestCase {
         tap("setCancelButton", set)
         tryVerify(() => !page().navigationBarHidden)
         compare(stored(), ["Wallpaper", "Earth", false, false])
-        // The fresh Stills page in its place works like the first.
-        const again = findChild(findChild(page(), "setWallpaperView"), "stillsWallpapers")
-        verify(again)
-        mouseClick(findChild(again, "still_Moon"))
-        tryVerify(() => page().navigationBarHidden)
+        verify(findChild(findChild(page(), "setWallpaperView"), "stillsWallpapers"), "no fresh Stills page in its place")
     }
 
-    function test_photoForBothThenItsFileGoesMissing() {
+    function test_photoForBoth() {
         const photo = TestSupport.dataRoot + "/photo.png"
         const red = createTemporaryQmlObject("import QtQuick; Rectangle { width: 90; height: 160; color: 'red' }", testCase)
         let saved = false
@@ -103,14 +97,11 @@ TestCase {
 
         tap("chooseNewWallpaperRow")
         tryVerify(() => page().objectName === "chooseNewWallpaper" && !stack.busy)
-        verify(findChild(page(), "allPhotos").Accessible.name === "All Photos")
         page().model.pick("file://" + photo)
         tryVerify(() => page().navigationBarHidden, 3000, "a picked photo opens the Set page")
-        const set = findChild(page(), "setWallpaperView")
-        const preview = findChild(set, "setPreview")
-        verify(preview.custom)
+        const set = findChild(page(), "setWallpaperView"), preview = findChild(set, "setPreview")
         waitReady(preview)
-        verify(String(preview.source).indexOf("CustomWallpaper") >= 0)
+        verify(preview.custom && String(preview.source).indexOf("CustomWallpaper") >= 0)
         tap("setButton", set)
         tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 1)
         tap("setBothButton", set)
@@ -120,8 +111,6 @@ TestCase {
         tryVerify(() => String(lock.source).indexOf("CustomWallpaperLock") >= 0)
         tryVerify(() => String(home.source).indexOf("CustomWallpaperHome") >= 0)
         waitReady(lock)
-        waitReady(home)
-
     }
 
     // A custom file that goes bad previews "Wallpaper" with its flag left set, and the preview

@@ -21,9 +21,8 @@ TestCase {
 
     function push(settings, page, args) {
         settings.stack.push(Qt.resolvedUrl("qrc:/Kestrel/Apps/Settings/" + page), args || {}, StackView.Immediate)
-        const top = settings.stack.currentItem
-        waitForItemPolished(top)
-        return top
+        waitForItemPolished(settings.stack.currentItem)
+        return settings.stack.currentItem
     }
     function fits(settings, what) {
         wait(50)
@@ -40,15 +39,14 @@ TestCase {
         TestSupport.setSetting("Use_Passcode", false)
         tryVerify(() => findChild(gate, "passcodeList") !== null)
         fits(settings, "the passcode list")
-        TestSupport.setSetting("Use_Passcode", true)
         TestSupport.setSetting("App_Passcode", "")
+        TestSupport.setSetting("Use_Passcode", true)
         findChild(gate, "faceIDPasscodeView").model.startChangePasscode()
         tryVerify(() => findChild(gate, "makePasscode") !== null)
         fits(settings, "Make A Passcode")
     }
 
     function test_wallpaperScreens() {
-        TestSupport.clearSettings()
         const settings = createTemporaryObject(settingsComponent, testCase)
         push(settings, "WallpaperSettings.qml")
         fits(settings, "the Wallpaper page")
@@ -59,9 +57,8 @@ TestCase {
         stills.wallpaper = "Mars"
         tryVerify(() => settings.stack.currentItem.navigationBarHidden)
         const set = findChild(stills, "setWallpaperView")
-        fits(settings, "the Set page")
         set.model.pressSet()
         tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 1)
-        fits(settings, "the action sheet")
+        fits(settings, "the Set page and its action sheet")
     }
 }
