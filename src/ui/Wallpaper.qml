@@ -17,11 +17,16 @@ Image {
     readonly property url namedSource: Assets.contains(name) ? Assets.url(name) : Assets.url("Wallpaper")
 
     // A custom choice whose file holds no picture shows "Wallpaper", not the named picture.
-    source: custom ? (customSource != "" ? customSource : Assets.url("Wallpaper")) : namedSource
+    readonly property url chosenSource: custom ? (customSource != "" ? customSource : Assets.url("Wallpaper")) : namedSource
+    // The address that last failed to load. Remembering it (instead of assigning the fallback to
+    // source) keeps the binding, so a screen that stays alive follows later choices.
+    property url failedSource: ""
+
+    source: chosenSource != failedSource ? chosenSource : Assets.url("Wallpaper")
     fillMode: Image.Stretch
     sourceSize.width: width > 0 ? width : undefined
     sourceSize.height: height > 0 ? height : undefined
     asynchronous: true
     cache: false
-    onStatusChanged: if (status === Image.Error && source !== Assets.url("Wallpaper")) source = Assets.url("Wallpaper")
+    onStatusChanged: if (status === Image.Error && source != Assets.url("Wallpaper")) failedSource = source
 }
