@@ -4,6 +4,9 @@
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 
+#include <cstdio>
+#include <ctime>
+
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
@@ -16,6 +19,15 @@ int main(int argc, char *argv[])
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
     if (!window)
         return 1;
-    QObject::connect(window, &QQuickWindow::frameSwapped, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(window, &QQuickWindow::frameSwapped, &app, [] {
+        // The same mark the shell prints: milliseconds since the benchmark started the process.
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        const qint64 spawned = qgetenv("KESTREL_STARTUP_TIMELINE").toLongLong();
+        if (spawned > 0)
+            std::fprintf(stderr, "startup %8.1f ms  first frame swapped\n",
+                         (qint64(now.tv_sec) * 1000000000 + now.tv_nsec - spawned) / 1e6);
+        QCoreApplication::exit(0);
+    });
     return QGuiApplication::exec();
 }

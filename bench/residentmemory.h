@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
 
 // Resident memory of this process in MiB, as the kernel counts it (/proc/self/statm).
 inline double residentMiB()
@@ -12,4 +15,39 @@ inline double residentMiB()
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.value(1).toDouble() * 4096 / (1024.0 * 1024.0);
+}
+
+// Resident memory in MiB by where it lives (/proc/self/smaps): "malloc heap" (the main arena),
+// "anonymous" (thread arenas, the script engine's pages, scene-graph buffers, stacks) and "files"
+// (mapped libraries and fonts), so growth can be told apart from libraries paged in.
+inline QMap<QString, double> residentByKindMiB()
+{
+    QMap<QString, double> kinds;
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    if (!smaps.open(QIODevice::ReadOnly))
+        return kinds;
+    QString kind;
+    for (const QByteArray &line : smaps.readAll().split('\n')) {
+        if (line.isEmpty())
+            continue;
+        if (line.startsWith("Rss:")) {
+            kinds[kind] += line.mid(4).trimmed().split(' ').value(0).toDouble() / 1024.0;
+        } else if (!line.contains(':') || line.indexOf(' ') < line.indexOf(':')) {
+            // A mapping's header: "start-end perms offset dev inode [path]".
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            const QByteArray path = fields.value(5);
+            kind = path == "[heap]" ? QStringLiteral("malloc heap")
+                 : path.isEmpty() || path.startsWith('[') ? QStringLiteral("anonymous")
+                 : QStringLiteral("files");
+        }
+    }
+    return kinds;
+}
+
+inline QString residentByKindText(const QMap<QString, double> &kinds)
+{
+    QStringList parts;
+    for (auto it = kinds.cbegin(); it != kinds.cend(); ++it)
+        parts.append(QStringLiteral("%1 %2").arg(it.key()).arg(it.value(), 0, 'f', 1));
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" MiB");
 }

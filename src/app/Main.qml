@@ -10,6 +10,8 @@ Window {
     property bool fullScreenMode: false
     readonly property Item phoneScreen: phone
     readonly property int menuHeight: fullScreenMode ? 0 : 32
+    // What the phone's first frame does not show is made once it has been drawn.
+    property bool firstFrameDrawn: false
 
     title: "Kestrel"
     color: "black"
@@ -50,7 +52,11 @@ Window {
             function onSaveScreenPressed() { window.saveScreen() }
         }
     }
-    onFrameSwapped: if (!fullScreenMode && !menuLoader.active) {
+    onFrameSwapped: {
+        if (!firstFrameDrawn)
+            firstFrameDrawn = true
+        if (fullScreenMode || menuLoader.active)
+            return
         menuLoader.setSource("qrc:/Kestrel/Platform/HardwareMenu.qml",
                              { device: AppContext.device, simulator: AppContext.simulator,
                                biometrics: AppContext.biometrics, contacts: AppContext.contacts })
@@ -97,9 +103,15 @@ Window {
                 sensor: AppContext.biometrics
             }
 
-            ContactsPermissionPrompt {
+            // Made after the phone's first frame (or at once if a request comes first): the
+            // prompt's buttons bring in Qt Quick Controls, which the lock screen does not need.
+            Loader {
+                id: promptLoader
                 anchors.fill: parent
-                store: AppContext.contacts
+                z: 900
+                active: window.firstFrameDrawn || AppContext.contacts.promptShown
+                Component.onCompleted: setSource("qrc:/Kestrel/Platform/ContactsPermissionPrompt.qml",
+                                                 { store: AppContext.contacts })
             }
 
             Connections {

@@ -2,6 +2,7 @@
 #include "browserengine.h"
 #include "commandline.h"
 #include "makerlauncher.h"
+#include "startuptimeline.h"
 #include "staticplugins.h"
 #include "symboltable.h"
 
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -51,6 +53,7 @@ void takeScreenshotWhenDrawn(QQuickWindow *window, const QString &file)
 
 int main(int argc, char *argv[])
 {
+    StartupTimeline::mark("main()");
     // Options are read before a display is needed, so --help, --version and mistakes work anywhere.
     CommandLine options;
     {
@@ -72,7 +75,9 @@ int main(int argc, char *argv[])
 
     // Cheap: the engine itself starts only when the browser first shows a page.
     BrowserEngine::prepareBeforeApplication();
+    StartupTimeline::mark("command line");
     QGuiApplication app(argc, argv);
+    StartupTimeline::mark("QGuiApplication");
     QGuiApplication::setApplicationName(QStringLiteral("kestrel"));
     QGuiApplication::setApplicationVersion(QStringLiteral(KESTREL_VERSION));
     // Lets Wayland desktops match the window to the installed .desktop entry and its icon.
@@ -90,12 +95,16 @@ int main(int argc, char *argv[])
     QGuiApplication::setFont(font);
     // Adding a font later would make every text on screen lay itself out again.
     SymbolTable::fontFamily();
+    StartupTimeline::mark("data root, style, fonts");
 
     AppContext context(options.dataDir, *DeviceInfo::profileNamed(options.device));
+    StartupTimeline::mark("services (AppContext)");
     QQmlApplicationEngine engine;
     context.installInto(engine);
+    StartupTimeline::mark("QML engine");
     engine.setInitialProperties({{QStringLiteral("fullScreenMode"), options.fullscreen}});
     engine.load(QUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml")));
+    StartupTimeline::mark("types, compile and create Main.qml");
     if (engine.rootObjects().isEmpty())
         return 1;
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
@@ -118,6 +127,20 @@ int main(int argc, char *argv[])
 
     if (!options.screenshot.isEmpty())
         takeScreenshotWhenDrawn(window, options.screenshot);
+    if (StartupTimeline::enabled()) {
+        const auto markOnce = [](const char *what) {
+            return [what, done = false]() mutable {
+                if (!std::exchange(done, true))
+                    StartupTimeline::mark(what);
+            };
+        };
+        QObject::connect(window, &QQuickWindow::sceneGraphInitialized, window,
+                         markOnce("scene graph initialised"), Qt::DirectConnection);
+        QObject::connect(window, &QQuickWindow::afterSynchronizing, window,
+                         markOnce("first scene synchronised"), Qt::DirectConnection);
+        QObject::connect(window, &QQuickWindow::frameSwapped, window,
+                         markOnce("first frame swapped"), Qt::DirectConnection);
+    }
     if (qEnvironmentVariableIsSet("KESTREL_EXIT_ON_FIRST_FRAME")) // used by the start-up benchmark
         QObject::connect(window, &QQuickWindow::frameSwapped, &app, [] { QCoreApplication::exit(0); });
 
