@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 RUN_ARGS ?=
 
-.PHONY: all deps configure build run test bench screenshot picture-sheet clean
+.PHONY: all deps configure build run test bench mutants screenshot picture-sheet clean
 
 all: build
 
@@ -29,6 +29,11 @@ test: build
 
 bench: build
 	tools/run-benchmarks.sh $(BUILD_DIR)
+
+# Do the tests notice small faults? Slow (tens of minutes); MUTANTS_COUNT faults per folder.
+MUTANTS_COUNT ?= 10
+mutants: build
+	tools/mutants.sh $(BUILD_DIR) $(MUTANTS_COUNT) 1
 
 screenshot: build
 	tools/screenshot.sh $(BUILD_DIR) kestrel-screenshot.png
