@@ -5,6 +5,7 @@
 #include <QVariant>
 
 class AppContext;
+class QQuickItem;
 
 // Test-only controls of an application context, reachable from QML tests as TestSupport.
 class TestSupport : public QObject
@@ -26,6 +27,10 @@ public:
     Q_INVOKABLE QStringList handOffs() const;
     // Number of live QObjects under an item (itself included), to show screens are released.
     Q_INVOKABLE int objectCount(QObject *root) const;
+    // One line per visible control under `screen` (text, picture, symbol, button, touch area)
+    // that lies partly outside the phone's screen: the window's content item, no larger than the
+    // device profile's screen. Empty when every control is drawn whole.
+    Q_INVOKABLE QStringList clippedControls(QQuickItem *screen) const;
 
 private:
     AppContext *m_context;
