@@ -249,14 +249,14 @@ TestCase {
         wait(600)
         const after10 = TestSupport.objectCount(app)
         // Replaced screens go once their fade ends; give the fades time now and then.
-        // Two hundred more: a single object kept per cycle would show as two hundred.
-        for (let i = 1; i <= 200; ++i) {
+        // A hundred more: a single object kept per cycle would show as a hundred.
+        for (let i = 1; i <= 100; ++i) {
             cycle()
             if (i % 50 === 0)
                 wait(400)
         }
         wait(600)
-        const after210 = TestSupport.objectCount(app)
-        verify(after210 <= after10, "live objects grew from " + after10 + " to " + after210)
+        const after110 = TestSupport.objectCount(app)
+        verify(after110 <= after10, "live objects grew from " + after10 + " to " + after110)
     }
 }
