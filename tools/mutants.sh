@@ -34,7 +34,7 @@ for entry in "${folders[@]}"; do
     targets=$(ctest --test-dir "$build" -N -R "$regex" | sed -n 's/^ *Test *#[0-9]*: \(tst_[A-Za-z0-9_]*\)$/\1/p' | tr '\n' ' ')
     echo "== $name: $count faults in $(echo $files | wc -w) files, tests: $targets" >&2
     out=$(python3 tools/mutants.py --build "$build" --ctest "$regex" --targets "$targets" --count "$count" \
-        --seed "$seed" --timeout 300 $files 2>&1 | tee /dev/stderr) || true
+        --seed "$seed" --timeout 300 $files 2>&1 | tee -a /dev/stderr) || true
     result=$(grep -E '^[0-9]+ of [0-9]+ faults' <<<"$out" || echo "not measured: the tests fail without any fault")
     summary+=("$(printf '%-9s %s' "$name" "$result")")
 done
