@@ -46,6 +46,7 @@ AppContext::AppContext(const QString &dataRoot, const DeviceInfo::Profile &profi
         ImageDownloader::applicationUserAgent(m_device->modelName(), QSysInfo::productVersion(), m_device->scale(), version()),
         this);
     m_imageLoader = new ImageLoader(m_imageCache, m_imageDownloader, this);
+    connect(m_simulator, &Simulator::memoryWarning, m_imageCache, &ImageCache::didReceiveMemoryWarning);
     ImageLoader::setShared(m_imageLoader);
     g_current = this;
 }

@@ -69,9 +69,10 @@ Item {
         anchors.fill: parent
         enabled: slotItem.isApp || slotItem.isFolder
         onClicked: slotItem.isFolder ? slotItem.homeModel.toggleExtraFolder() : slotItem.homeModel.openAppView(slotItem.slot)
-        onPressAndHold: {
+        // Not accepted where the tile has no menu: the release then counts as a tap.
+        onPressAndHold: mouse => {
             slotItem.home.contextAnchor = tile
-            slotItem.homeModel.showContextMenu(slotItem.slot)
+            mouse.accepted = slotItem.homeModel.showContextMenu(slotItem.slot)
         }
     }
 }

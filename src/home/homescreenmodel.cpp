@@ -239,12 +239,15 @@ void HomeScreenModel::endHomeBarSwipe(qreal dy)
 
 void HomeScreenModel::pressHome() { endHomeBarSwipe(-1); }
 
-void HomeScreenModel::showContextMenu(int app)
+bool HomeScreenModel::showContextMenu(int app)
 {
-    if (m_openApp || app != AppView::AppTessel || !tesselInstalled() || m_contextMenuApp == app)
-        return;
-    m_contextMenuApp = app;
-    emit contextMenuAppChanged();
+    if (app != AppView::AppTessel || !tesselInstalled())
+        return false;
+    if (!m_openApp && m_contextMenuApp != app) {
+        m_contextMenuApp = app;
+        emit contextMenuAppChanged();
+    }
+    return true;
 }
 
 void HomeScreenModel::dismissContextMenu()

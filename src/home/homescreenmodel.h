@@ -113,8 +113,9 @@ public:
     Q_INVOKABLE void endHomeBarSwipe(qreal dy);
     // The hardware Home button: what an upward swipe on the home bar does, where there is one.
     Q_INVOKABLE void pressHome();
-    // Long press on a tile: only the store's tile has a context menu.
-    Q_INVOKABLE void showContextMenu(int app);
+    // Long press on a tile: only the store's tile has a context menu. False for every other
+    // tile, whose long press then counts as a tap.
+    Q_INVOKABLE bool showContextMenu(int app);
     Q_INVOKABLE void dismissContextMenu();
     // "Delete" in the store's context menu: the store leaves the home screen at once.
     Q_INVOKABLE void deleteFromContextMenu();

@@ -54,7 +54,7 @@ QString DiskCache::fileName(const QString &key)
 {
     const QString digest = QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Md5).toHex());
     const QString extension = pathExtension(key);
-    // Counted in characters as the rule says, and in bytes so a non-ASCII one still fits.
+    // Limited in characters, and in bytes too so a non-ASCII extension still fits the name.
     if (extension.isEmpty() || extension.size() >= MaxExtensionLength
         || extension.toUtf8().size() >= MaxExtensionLength || extension.contains(QChar(0)))
         return digest;
@@ -85,7 +85,10 @@ bool DiskCache::store(const QByteArray &data, const QString &key)
     if (m_config.diskCacheWritingOptions & ImageCacheConfig::AtomicWrite) {
         // A temporary file renamed over the entry: readers see the old bytes or the new, never
         // half. No sync to disk: after a crash an entry may be empty, which reads as a miss.
-        QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+        // The temporary name is short (the entry's own name may already be 255 bytes long) and
+        // hidden, so the expiry pass and the counts never take it for an entry.
+        const QString digest = fileName(key).left(32);
+        QTemporaryFile file(QDir(m_directory).filePath(QLatin1Char('.') + digest + QStringLiteral(".XXXXXX")));
         written = file.open() && file.write(data) == data.size() && file.flush()
                   && ::rename(localPath(file.fileName()).constData(), localPath(path).constData()) == 0;
         if (written)

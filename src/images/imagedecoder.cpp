@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QtEndian>
 
 namespace ImageDecoder {
 
@@ -16,18 +17,48 @@ QByteArray formatOf(const QByteArray &data)
         return "gif";
     return {};
 }
+
+// Whether the header declares a zero width or height. Decoders reject such a file as broken
+// before it yields an image, which would hide that the picture simply has no pixels.
+bool declaresNoPixels(const QByteArray &data, const QByteArray &format)
+{
+    const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
+    const qsizetype size = data.size();
+    if (format == "png") // IHDR comes first: width and height at bytes 16 and 20
+        return size >= 24 && (qFromBigEndian<quint32>(bytes + 16) == 0 || qFromBigEndian<quint32>(bytes + 20) == 0);
+    if (format == "gif") // the logical screen's width and height
+        return size >= 10 && (qFromLittleEndian<quint16>(bytes + 6) == 0 || qFromLittleEndian<quint16>(bytes + 8) == 0);
+    if (format != "jpeg")
+        return false;
+    // Walk the marker segments to the first start-of-frame.
+    for (qsizetype i = 2; i + 9 <= size && bytes[i] == 0xff;) {
+        const uchar marker = bytes[i + 1];
+        if (marker == 0xff) { // fill byte
+            ++i;
+            continue;
+        }
+        if (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc)
+            return qFromBigEndian<quint16>(bytes + i + 5) == 0 || qFromBigEndian<quint16>(bytes + i + 7) == 0;
+        i += 2 + qFromBigEndian<quint16>(bytes + i + 2);
+    }
+    return false;
+}
+
 } // namespace
 
 Result decode(const QByteArray &data, qint64 maxPixels)
 {
     if (data.isEmpty())
         return {{}, Result::Failure::NoData};
+    const QByteArray format = formatOf(data);
+    if (declaresNoPixels(data, format))
+        return {{}, Result::Failure::NoPixels};
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     // Naming the format from its signature spares probing every image plugin in turn.
-    if (const QByteArray format = formatOf(data); !format.isEmpty()) {
+    if (!format.isEmpty()) {
         reader.setFormat(format);
         reader.setAutoDetectImageFormat(false);
     }

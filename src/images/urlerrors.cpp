@@ -1,6 +1,7 @@
 #include "urlerrors.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace UrlErrors {
@@ -10,6 +11,7 @@ namespace {
 using NE = QNetworkReply;
 
 // Qt network error -> URL error class. Anything not listed here is Unknown (which blocks).
+// For the HTTP errors below, the status rules further down decide before this class does.
 //
 //   Qt error                              URL class                  blocks the URL
 //   ConnectionRefusedError                CannotConnectToHost        no
@@ -78,6 +80,31 @@ constexpr std::array<std::pair<QNetworkReply::NetworkError, Code>, 32> Table{{
 constexpr std::array<Code, 8> Passing{NotConnectedToInternet, Cancelled, TimedOut, InternationalRoamingOff,
                                       DataNotAllowed, CannotFindHost, CannotConnectToHost, NetworkConnectionLost};
 
+// HTTP statuses the downloader rejects, first match deciding whether the URL stays blocked
+// for the rest of the run. A client error means the address itself is wrong and asking again
+// is wasted; a server error, a request timeout or a rate limit passes, and blocking on it would
+// blank a picture until the next launch.
+struct StatusRule {
+    int first;
+    int last;
+    bool blocks;
+};
+constexpr std::array<StatusRule, 4> StatusRules{{
+    {408, 408, false}, // request timeout
+    {429, 429, false}, // too many requests
+    {400, 499, true},  // every other client error: 400, 403, 404, 410, ...
+    {500, 599, false}, // server errors
+}};
+
+std::optional<bool> statusBlocks(int status)
+{
+    for (const StatusRule &rule : StatusRules) {
+        if (status >= rule.first && status <= rule.last)
+            return rule.blocks;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 Code classify(QNetworkReply::NetworkError error)
@@ -95,6 +122,10 @@ ImageError fromReply(QNetworkReply::NetworkError error, const QString &message) 
 
 bool blocksUrl(const ImageError &error)
 {
+    if (error.isImageError(ImageError::InvalidDownloadStatusCode)) {
+        if (const std::optional<bool> blocks = statusBlocks(error.statusCode()))
+            return *blocks;
+    }
     const ImageError underlying = error.underlying();
     if (!underlying.isNull())
         return blocksUrl(underlying);

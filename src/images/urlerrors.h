@@ -39,7 +39,9 @@ ImageError make(Code code, const QString &message);
 ImageError fromReply(QNetworkReply::NetworkError error, const QString &message);
 
 // Whether a failed download puts its URL in the failed-URL set for the rest of the run.
-// In the image domain only an invalid URL (1000) and bad image data (1001) block; in the URL
+// A rejected HTTP status is judged by its code (the table in urlerrors.cpp): 4xx blocks
+// except 408 and 429; 5xx does not. Otherwise, in the image domain only an invalid URL (1000)
+// and bad image data (1001) block; in the URL
 // domain everything blocks except the passing conditions of a network (offline, cancelled,
 // timed out, roaming, data not allowed, host not found or unreachable, connection lost);
 // other domains never block. A failure that carries a network error underneath (an HTTP

@@ -47,10 +47,11 @@ Item {
         }
     }
 
+    // Centred in the safe area: on the short phone there is no room to spare above or below.
     Column {
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.top: parent.top
-        anchors.topMargin: AppContext.device.topInset + 20
+        objectName: "keypadStack"
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: (AppContext.device.topInset - AppContext.device.bottomInset) / 2
         spacing: 60
 
         Text {

@@ -34,12 +34,41 @@ Item {
             Item { width: 1; height: 4 * 8 + 3 * 8 } // four default spacers
 
             Symbol {
+                id: lockSymbol
                 objectName: "lockSymbol"
                 anchors.horizontalCenter: parent.horizontalCenter
                 visible: content.model.usePasscode
                 name: content.model.lockSymbol !== "" ? content.model.lockSymbol : "lock.fill"
                 size: 40
-                color: Foreground.color
+                // The unlocked lock fades in over the locked one on the ease-in curve.
+                property real fadeIn: 1
+                property string settledName
+                color: Qt.rgba(Foreground.color.r, Foreground.color.g, Foreground.color.b, Foreground.color.a * fadeIn)
+                onNameChanged: {
+                    if (settledName !== "" && settledName !== name) {
+                        outgoingLock.name = settledName
+                        lockFade.restart()
+                    }
+                    settledName = name
+                }
+                Symbol {
+                    id: outgoingLock
+                    objectName: "outgoingLockSymbol"
+                    anchors.centerIn: parent
+                    visible: lockSymbol.fadeIn < 1
+                    size: lockSymbol.size
+                    color: Qt.rgba(Foreground.color.r, Foreground.color.g, Foreground.color.b,
+                                   Foreground.color.a * (1 - lockSymbol.fadeIn))
+                }
+                NumberAnimation {
+                    id: lockFade
+                    target: lockSymbol
+                    property: "fadeIn"
+                    from: 0
+                    to: 1
+                    duration: 350
+                    easing.type: Easing.InQuad
+                }
             }
             Text {
                 objectName: "lockTime"
@@ -81,9 +110,12 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
         anchors.bottomMargin: AppContext.device.bottomInset + 35
-        spacing: 250
+        // 250 points apart, except where that would push the buttons off a narrow screen: the
+        // torch glyph with its slash is wider than the symbol it stands for.
+        spacing: Math.min(250, content.width - torchButton.width - cameraButton.width - 2 * 8)
 
         LockscreenButton {
+            id: torchButton
             objectName: "torchButton"
             anchors.verticalCenter: parent.verticalCenter
             symbol: content.model.torchState.isOn ? "flashlight.on.fill" : "flashlight.off.fill"
@@ -92,6 +124,7 @@ Item {
             onClicked: content.model.pressTorch()
         }
         LockscreenButton {
+            id: cameraButton
             objectName: "cameraButton"
             anchors.verticalCenter: parent.verticalCenter
             symbol: "camera.fill"

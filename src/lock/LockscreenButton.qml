@@ -1,8 +1,9 @@
 import QtQuick
 import Kestrel.Ui
 
-// A circular lock-screen button: a symbol with 17 points around it on a white circle, solid
-// while active and faint otherwise; the label grows to 1.4 times while pressed.
+// A circular lock-screen button: a symbol with 17 points around its own outline on a white
+// circle, solid while active and faint otherwise; the label grows to 1.4 times while pressed.
+// The fill and the symbol's colour change on the ease-in curve.
 Item {
     id: button
 
@@ -12,31 +13,53 @@ Item {
     readonly property bool pressed: area.pressed
     signal clicked()
 
-    implicitWidth: label.implicitWidth
-    implicitHeight: label.implicitHeight
+    implicitWidth: label.width
+    implicitHeight: label.height
+
+    // The glyph's inked outline, not its em square: the font pads each glyph differently.
+    TextMetrics {
+        id: outline
+        font: metrics.font
+        text: SymbolTable.glyph(button.symbol)
+    }
+    FontMetrics {
+        id: metrics
+        font.family: SymbolTable.fontFamily
+        font.pixelSize: Math.max(1, Math.round(button.symbolSize * SymbolTable.scale))
+    }
 
     Item {
         id: label
         anchors.centerIn: parent
-        implicitWidth: glyph.implicitWidth + 34
-        implicitHeight: glyph.implicitHeight + 34
-        width: Math.max(implicitWidth, implicitHeight)
-        height: width
+        width: Math.ceil(outline.tightBoundingRect.width) + 34
+        height: Math.ceil(outline.tightBoundingRect.height) + 34
         scale: button.pressed ? 1.4 : 1.0
         Behavior on scale { NumberAnimation { duration: 350; easing.type: Easing.InQuad } }
 
+        // A circle fitted to the padded outline, as wide as its shorter side.
         Rectangle {
-            anchors.fill: parent
+            objectName: "buttonCircle"
+            anchors.centerIn: parent
+            width: Math.min(parent.width, parent.height)
+            height: width
             radius: width / 2
             color: "white"
             opacity: button.active ? 1.0 : 0.2
+            Behavior on opacity { NumberAnimation { duration: 350; easing.type: Easing.InQuad } }
         }
+        // The symbol item centres the glyph's advance box; shift it so the outline is centred.
         Symbol {
             id: glyph
+            objectName: "buttonSymbol"
             anchors.centerIn: parent
+            anchors.horizontalCenterOffset: outline.advanceWidth / 2
+                                            - (outline.tightBoundingRect.x + outline.tightBoundingRect.width / 2)
+            anchors.verticalCenterOffset: metrics.height / 2
+                                          - (metrics.ascent + outline.tightBoundingRect.y + outline.tightBoundingRect.height / 2)
             name: button.symbol
             size: button.symbolSize
             color: button.active ? "black" : "white"
+            Behavior on color { ColorAnimation { duration: 350; easing.type: Easing.InQuad } }
         }
     }
 

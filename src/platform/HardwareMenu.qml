@@ -44,6 +44,12 @@ MenuBar {
             text: "Save Screen  (Ctrl+S)"
             onTriggered: menu.saveScreenPressed()
         }
+        MenuSeparator {}
+        MenuItem {
+            objectName: "memoryWarningItem"
+            text: "Simulate Memory Warning"
+            onTriggered: menu.simulator.simulateMemoryWarning()
+        }
     }
 
     // The phone's privacy setting for contacts, and the way to fill its address book.

@@ -23,8 +23,18 @@ public:
     // A short message for the simulator's banner ("Saved …", "Opened …").
     Q_INVOKABLE void notify(const QString &message) { emit notice(message); }
 
+    // "Simulate Memory Warning": what the system tells apps when memory runs short. Caches
+    // that can be refilled drop what they hold.
+    static constexpr const char *MemoryWarningName = "Simulate Memory Warning";
+    Q_INVOKABLE void simulateMemoryWarning()
+    {
+        emit memoryWarning();
+        notify(QString::fromLatin1(MemoryWarningName));
+    }
+
 signals:
     void notice(const QString &message);
+    void memoryWarning();
 
 private:
     QString m_dataRoot;

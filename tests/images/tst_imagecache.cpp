@@ -114,6 +114,17 @@ private slots:
                  QStringList{DiskCache::fileName("http://h/a.png")}); // no temporary files left behind
     }
 
+    // The entry's own name is then 255 bytes: the temporary file must not be named after it.
+    void longestKeptExtensionIsStored()
+    {
+        QTemporaryDir dir;
+        DiskCache cache(dir.path(), ImageCacheConfig());
+        const QString key = "http://h/a." + QString(DiskCache::MaxExtensionLength - 1, 'x');
+        QCOMPARE(DiskCache::fileName(key).toUtf8().size(), 255);
+        QVERIFY(cache.store("picture", key));
+        QCOMPARE(cache.data(key), QByteArray("picture"));
+    }
+
     void oversizedEntryIsNotRead()
     {
         QTemporaryDir dir;

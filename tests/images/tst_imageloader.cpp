@@ -201,6 +201,13 @@ private slots:
         Response stalled{200, "late", {}, 60000, false, false};
         QTest::newRow("404") << notFound << image << 2001
                              << "Download marked as failed because of invalid response status code 404" << 404 << true;
+        // A server's trouble passes: it must not blank a picture for the rest of the run.
+        QTest::newRow("503") << Response{503, "busy", {}, 0, false, false} << image << 2001
+                             << "Download marked as failed because of invalid response status code 503" << 503 << false;
+        QTest::newRow("429") << Response{429, "slow down", {}, 0, false, false} << image << 2001 << "" << 429 << false;
+        QTest::newRow("410") << Response{410, "gone", {}, 0, false, false} << image << 2001 << "" << 410 << true;
+        QTest::newRow("zero-width picture") << Response{200, ImageTestData::hugePngHeader(0, 10), {}, 0, false, false}
+                                            << image << 1001 << "Downloaded image has 0 pixels" << 0 << true;
         QTest::newRow("304") << notModified << image << 1002
                              << "Download response status code is 304 not modified and ignored" << 0 << false;
         QTest::newRow("undecodable") << garbage << image << 1001 << "Downloaded image decode failed" << 0 << true;

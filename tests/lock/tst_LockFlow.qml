@@ -189,6 +189,23 @@ TestCase {
         verify(model.OpenCamera)
     }
 
+    // The flags change inside an ease-in animation: fills, colours and the lock symbol fade.
+    function test_circularButtonAndLockSymbolFade() {
+        launch(true, "123456", true)
+        const circle = findChild(shownObject("torchButton"), "buttonCircle")
+        tap("torchButton")
+        verify(circle.opacity < 1, "the torch's circle turned solid at once")
+        tryCompare(circle, "opacity", 1)
+        const symbol = shownObject("lockSymbol")
+        const seen = []
+        symbol.fadeInChanged.connect(() => seen.push(symbol.fadeIn))
+        tryVerify(() => AppContext.biometrics.evaluating)
+        AppContext.biometrics.answer(SimulatedBiometrics.Matching)
+        tryCompare(symbol, "name", "lock.open.fill")
+        tryCompare(symbol, "fadeIn", 1)
+        compare(seen[0], 0, "the open lock did not fade in")
+    }
+
     // With a passcode set, every route but the passcode, a match or the allowed stored-passcode
     // cases leaves the phone locked.
     function test_noBackDoorToHome() {

@@ -1,4 +1,9 @@
+#include "appcontext.h"
+#include "imagecache.h"
 #include "makerendpoints.h"
+#include "memorycache.h"
+#include "simulator.h"
+#include "tempdataroot.h"
 #include "urlopener.h"
 
 #include <QSignalSpy>
@@ -34,6 +39,18 @@ private slots:
         QCOMPARE(opener.handOffs(), handed ? QStringList{text} : QStringList{});
         if (text.startsWith(u"itms"))
             QCOMPARE(MakerEndpoints::installLink("https://x/y.plist"), text);
+    }
+
+    // The hardware menu's memory warning empties the pictures held in memory and says so.
+    void memoryWarningEmptiesTheImageMemoryCache()
+    {
+        TempDataRoot root;
+        AppContext *context = root.context();
+        context->imageCache()->memoryCache().insert("picture", QImage(4, 4, QImage::Format_ARGB32));
+        QSignalSpy notices(context->simulator(), &Simulator::notice);
+        context->simulator()->simulateMemoryWarning();
+        QCOMPARE(context->imageCache()->memoryCache().count(), quint64(0));
+        QCOMPARE(notices.value(0).value(0).toString(), QStringLiteral("Simulate Memory Warning"));
     }
 };
 

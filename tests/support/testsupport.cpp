@@ -24,12 +24,21 @@ bool hasTapHandler(const QQuickItem *item)
     return false;
 }
 
+bool isPicture(const QQuickItem *item)
+{
+    return item->inherits("QQuickImageBase") || item->inherits("QQuickPaintedItem");
+}
+
 // What a user reads, sees or touches. Plain items and rectangles are containers or backgrounds;
-// a button's circle is covered by its touch area.
+// a button's circle is covered by its touch area. A touch area inside a text or picture only
+// widens that control's reach, and the control itself is checked.
 bool isControl(const QQuickItem *item)
 {
-    return isText(item) || item->inherits("QQuickImageBase") || item->inherits("QQuickPaintedItem")
-        || item->inherits("QQuickMouseArea") || item->inherits("QQuickAbstractButton") || hasTapHandler(item);
+    if (item->inherits("QQuickMouseArea")) {
+        const QQuickItem *parent = item->parentItem();
+        return !parent || !(isText(parent) || isPicture(parent));
+    }
+    return isText(item) || isPicture(item) || item->inherits("QQuickAbstractButton") || hasTapHandler(item);
 }
 
 QString typeName(const QObject *object)

@@ -13,12 +13,10 @@ Item {
     property bool shown: false
     readonly property alias model: contacts
 
-    onShownChanged: if (shown) contacts.requestContactsAccess()
-    Component.onCompleted: if (shown) contacts.requestContactsAccess()
-
     PhoneContactsModel {
         id: contacts
         store: AppContext.contacts
+        onScreen: page.shown
     }
 
     Text {

@@ -11,8 +11,12 @@ void PhoneContactsModel::setStore(ContactsStore *store)
 {
     if (m_store == store)
         return;
+    const bool first = !m_store;
     m_store = store;
     emit storeChanged();
+    // Already on screen before the store arrived (QML sets properties in any order).
+    if (first && m_store && m_onScreen)
+        requestContactsAccess();
 }
 
 int PhoneContactsModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : count(); }
@@ -40,6 +44,16 @@ QHash<int, QByteArray> PhoneContactsModel::roleNames() const
 {
     return {{IdRole, "contactId"}, {FirstNameRole, "firstName"}, {LastNameRole, "lastName"},
             {PhoneNumberRole, "phoneNumber"}};
+}
+
+void PhoneContactsModel::setOnScreen(bool onScreen)
+{
+    if (m_onScreen == onScreen)
+        return;
+    m_onScreen = onScreen;
+    emit onScreenChanged();
+    if (onScreen)
+        requestContactsAccess();
 }
 
 void PhoneContactsModel::requestContactsAccess()

@@ -17,6 +17,9 @@ class PhoneContactsModel : public QAbstractListModel
     QML_ELEMENT
     Q_PROPERTY(ContactsStore *store READ store WRITE setStore NOTIFY storeChanged)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
+    // Whether the list is on screen. Each time it comes on screen the permission is checked and
+    // the book read once, however many times the view reports it during its creation.
+    Q_PROPERTY(bool onScreen READ onScreen WRITE setOnScreen NOTIFY onScreenChanged)
 
 public:
     enum Role { IdRole = Qt::UserRole + 1, FirstNameRole, LastNameRole, PhoneNumberRole };
@@ -28,6 +31,8 @@ public:
 
     QList<ContactInfo> contacts() const { return m_contacts; }
     int count() const { return int(m_contacts.size()); }
+    bool onScreen() const { return m_onScreen; }
+    void setOnScreen(bool onScreen);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -45,6 +50,7 @@ public:
 signals:
     void storeChanged();
     void countChanged();
+    void onScreenChanged();
     // The list was replaced by a refresh.
     void refreshed();
 
@@ -53,4 +59,5 @@ private:
 
     QPointer<ContactsStore> m_store;
     QList<ContactInfo> m_contacts;
+    bool m_onScreen = false;
 };

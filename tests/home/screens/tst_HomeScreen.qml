@@ -118,14 +118,6 @@ TestCase {
         TestSupport.setSetting("Cydia_Installed", true)
         launch(2)
         showPage(2)
-        // The package manager has no menu.
-        const cydia = find("tile35")
-        mousePress(cydia)
-        wait(1000)
-        mouseRelease(cydia)
-        verify(!find("tileContextMenu").visible)
-        compare(model().OpenApp, false, "a long press is not a tap")
-
         const store = find("tile34")
         mousePress(store)
         wait(1000)
@@ -137,6 +129,30 @@ TestCase {
         compare(String(TestSupport.storedSetting("Tessel_Installed")), "false")
         compare(JSON.stringify(rowFour()), JSON.stringify(["tile33", "tile35", "emptySlot", "emptySlot"]))
         verify(!find("tileContextMenu").visible)
+
+        // The package manager has no menu: a long press on it opens it like a tap.
+        const cydia = find("tile35")
+        mousePress(cydia)
+        wait(1000)
+        mouseRelease(cydia)
+        verify(!find("tileContextMenu").visible)
+        compare(model().OpenApp, true, "a long press on a tile without a menu is a tap")
+        compare(model().AppOpener, AppView.AppCydia)
+    }
+
+    Component {
+        id: readsComponent
+        SignalSpy { signalName: "refreshed" }
+    }
+    // The contacts tab comes on screen once per opening of Phone, so it reads the book once.
+    function test_openingPhoneReadsTheBookOnce() {
+        AppContext.contacts.grant()
+        launch()
+        model().openAppView(AppView.AppPhone)
+        const reads = createTemporaryObject(readsComponent, testCase, { target: find("contactsPage").model })
+        tryVerify(() => reads.count > 0, 2000, "the book was not read")
+        wait(200)
+        compare(reads.count, 1)
     }
 
     function test_homeBarColourAndPlace_data() {

@@ -1,0 +1,53 @@
+import QtQuick
+import QtTest
+import Kestrel.App
+import Kestrel.Home
+import Kestrel.Testing
+
+// Every screen a user can reach, walked through the real flow on the phone this run simulates
+// (run once per device profile): no text, symbol, picture or button may be cut by the screen.
+TestCase {
+    id: testCase
+    name: "ScreensFit"
+    when: windowShown
+    width: AppContext.device.screenWidth
+    height: AppContext.device.screenHeight
+    visible: true
+
+    Component {
+        id: appComponent
+        KestrelApp { width: testCase.width; height: testCase.height }
+    }
+    property var app: null
+
+    function find(name) { return findChild(app.children[app.children.length - 1].currentItem, name) }
+    function home() { return find("homeScreen").model }
+    // Takes a step, waits until `shown` is there and the fades have ended, then checks the window.
+    function step(what, action, shown) {
+        action()
+        tryVerify(() => find(shown) !== null, 2000, "no " + shown)
+        wait(450)
+        compare(TestSupport.clippedControls(app), [], what + " on the " + AppContext.device.profile + " phone")
+    }
+
+    function test_everyScreenFits() {
+        for (const [key, value] of [["Setup_Complete", true], ["Use_Passcode", true], ["App_Passcode", "123456"],
+                                    ["Tessel_Installed", true], ["Cydia_Installed", true]])
+            TestSupport.setSetting(key, value)
+        TestSupport.setNow("2024-12-28T23:59:00") // a long date
+        AppContext.contacts.importContacts(Qt.resolvedUrl("../../../data/example-contacts.vcf"))
+        AppContext.contacts.grant()
+        step("the lock screen", () => app = createTemporaryObject(appComponent, testCase), "lockContent")
+        step("the camera placeholder", () => mouseClick(find("cameraButton")), "cameraPlaceholder")
+        step("the lock screen again", () => mouseClick(find("cameraMessage")), "lockContent")
+        step("the passcode screen", () => mouseClick(find("pressHomeButton")), "keypadContent")
+        step("home page 1", () => { for (const digit of "123456") mouseClick(find("key" + digit)) }, "homeScreen")
+        step("the search page", () => home().CurrentPage = 0, "pages")
+        step("home page 2", () => home().CurrentPage = 2, "pages")
+        step("the Extras folder", () => mouseClick(find("extrasFolderIcon")), "extrasFolder")
+        step("Phone", () => { home().closeExtraFolder(); home().openAppView(AppView.AppPhone) }, "contactsPage")
+        step("Phone's keypad", () => mouseClick(find("keypadTab")), "keypadPage")
+        step("Calculator", () => { home().pressHome(); home().openAppView(AppView.AppCalculator) }, "calculator")
+        step("the placeholder", () => { home().pressHome(); home().openAppView(AppView.AppiTunesU) }, "commingSoon")
+    }
+}
