@@ -45,11 +45,11 @@ private slots:
     void memoryWarningEmptiesTheImageMemoryCache()
     {
         TempDataRoot root;
-        AppContext *context = root.context();
-        context->imageCache()->memoryCache().insert("picture", QImage(4, 4, QImage::Format_ARGB32));
-        QSignalSpy notices(context->simulator(), &Simulator::notice);
-        context->simulator()->simulateMemoryWarning();
-        QCOMPARE(context->imageCache()->memoryCache().count(), quint64(0));
+        MemoryCache &memory = root.context()->imageCache()->memoryCache();
+        memory.insert("picture", QImage(4, 4, QImage::Format_ARGB32));
+        QSignalSpy notices(root.context()->simulator(), &Simulator::notice);
+        root.context()->simulator()->simulateMemoryWarning();
+        QCOMPARE(memory.count(), quint64(0));
         QCOMPARE(notices.value(0).value(0).toString(), QStringLiteral("Simulate Memory Warning"));
     }
 };
