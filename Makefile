@@ -14,7 +14,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: all deps configure build run test bench screenshot picture-sheet package clean
+.PHONY: all deps configure build run test bench mutants screenshot picture-sheet package clean
 
 all: build
 
@@ -37,6 +37,11 @@ test: build
 
 bench: build
 	tools/run-benchmarks.sh $(BUILD_DIR)
+
+# Do the tests notice small faults? Slow (tens of minutes); MUTANTS_COUNT faults per folder.
+MUTANTS_COUNT ?= 10
+mutants: build
+	tools/mutants.sh $(BUILD_DIR) $(MUTANTS_COUNT) 1
 
 screenshot: build
 	tools/screenshot.sh $(BUILD_DIR) kestrel-screenshot.png

@@ -75,14 +75,6 @@ private slots:
         QCOMPARE(strings.value("KestrelDayOfMonth").toString(), QStringLiteral("9"));
         QCOMPARE(clock.lockStrings().keys(), (QStringList{"KestrelDate", "KestrelTime"}));
     }
-
-    void unpinnedClockFollowsRealTime()
-    {
-        Clock clock;
-        clock.setFixedNow(at(9, 41));
-        clock.setFixedNow(QDateTime());
-        QVERIFY(qAbs(clock.now().secsTo(QDateTime::currentDateTime())) < 60);
-    }
 };
 
 int main(int argc, char *argv[])

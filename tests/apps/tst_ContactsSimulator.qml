@@ -105,16 +105,6 @@ TestCase {
         compare(store.authorization, ContactsStore.NotDetermined)
     }
 
-    function test_menuGrantAnswersAWaitingPrompt() {
-        const screen = createTemporaryObject(promptComponent, testCase)
-        const menu = createTemporaryObject(menuComponent, testCase)
-        screen.request()
-        verify(findChild(screen, "prompt").visible)
-        menuItem(menu, "grantContactsItem").triggered()
-        verify(!findChild(screen, "prompt").visible)
-        compare(store.authorization, ContactsStore.Authorized)
-    }
-
     function test_importChoosesAFileAndSaysWhatHappened() {
         const menu = createTemporaryObject(menuComponent, testCase)
         compare(menuItem(menu, "importContactsItem").text, "Import Contacts\u2026")

@@ -44,9 +44,10 @@ private slots:
             << card("N;QUOTED-PRINTABLE:Sch=\r\nmidt;Anna\r\n", "2.1") << "Anna" << "Schmidt" << QVariant();
         QTest::newRow("2.1 soft break onto a line that starts with a space")
             << card("N;ENCODING=QUOTED-PRINTABLE:Van=\r\n der Berg;Piet\r\n", "2.1") << "Piet" << "Van der Berg" << QVariant();
+        // Bytes that would also read as UTF-8: the declared charset decides.
         QTest::newRow("2.1 ISO-8859-1 quoted-printable")
-            << card("N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;Jo\r\n", "2.1") << "Jo"
-            << QString::fromUtf8("M\xc3\xbcller") << QVariant();
+            << card("N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;Jo\r\n", "2.1") << "Jo"
+            << QString::fromLatin1("M\xc3\xbcller") << QVariant();
         QTest::newRow("2.1 Latin-1 bytes without a charset")
             << card("N:M\xfcller;Jo\r\n", "2.1") << "Jo" << QString::fromUtf8("M\xc3\xbcller") << QVariant();
         QTest::newRow("3.0 folding drops one space")
@@ -130,58 +131,7 @@ private slots:
         QCOMPARE(damaged, 1);
     }
 
-    // The reader takes the data in chunks; a line break or a soft break split between two
-    // chunks must read as if it were not.
-    void breaksAcrossChunkBoundaries_data()
-    {
-        QTest::addColumn<QByteArray>("before"); // ends the first chunk
-        QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<QString>("family");
-        QTest::newRow("CR | LF") << QByteArray("\r") << QByteArray("\nN:Split;Line\r\n") << "Split";
-        QTest::newRow("= | CR LF") << QByteArray("\r\nN;ENCODING=QUOTED-PRINTABLE:Soft=") << QByteArray("\r\nline;X\r\n")
-                                   << "Softline";
-        QTest::newRow("= CR | LF") << QByteArray("\r\nN;ENCODING=QUOTED-PRINTABLE:Soft=\r") << QByteArray("\nline;X\r\n")
-                                   << "Softline";
-    }
-
-    void breaksAcrossChunkBoundaries()
-    {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
-        const qsizetype chunk = 64 * 1024;
-        const QByteArray head = "BEGIN:VCARD\r\nVERSION:2.1\r\nNOTE:";
-        const QByteArray first = head + QByteArray(chunk - head.size() - before.size(), 'n') + before;
-        QCOMPARE(first.size(), chunk);
-        int damaged = 0;
-        const auto cards = VCardReader::readAll(first + after + "END:VCARD\r\n", &damaged);
-        QCOMPARE(damaged, 0);
-        QCOMPARE(cards.size(), 1);
-        QTEST(cards.first().familyName, "family");
-    }
-
-    void sourceOfEachCardReadsBackAlike()
-    {
-        const QByteArray data = card("N;ENCODING=QUOTED-PRINTABLE:A=\r\nb;C\r\nTEL:1\r\n", "2.1") + "junk\r\n"
-                                + card("FN:Only Full\r\n") + card("N:Fold\r\n ed;X\r\n", "4.0");
-        QBuffer buffer;
-        buffer.setData(data);
-        buffer.open(QIODevice::ReadOnly);
-        VCardReader reader(&buffer);
-        reader.setKeepSource(true);
-        int read = 0;
-        while (auto c = reader.next()) {
-            ++read;
-            QVERIFY(c->source.startsWith("BEGIN:VCARD\r\n"));
-            QVERIFY(c->source.endsWith("END:VCARD\r\n"));
-            const auto again = VCardReader::readAll(c->source);
-            QCOMPARE(again.size(), 1);
-            QCOMPARE(again.first().givenName, c->givenName);
-            QCOMPARE(again.first().familyName, c->familyName);
-            QCOMPARE(again.first().phoneNumber, c->phoneNumber);
-        }
-        QCOMPARE(read, 3);
-    }
-
+    // Many times the reader's 64 KiB read size (reads split anywhere are in tst_vcardfuzz).
     void largeBookInOrder()
     {
         QByteArray data;

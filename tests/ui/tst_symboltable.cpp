@@ -60,29 +60,6 @@ private slots:
         QVERIFY2(unmapped.isEmpty(), qPrintable(QStringLiteral("unmapped symbols: ") + unmapped.join(u", ")));
     }
 
-    // The scanner must see the forms screens write, or the test above would pass vacuously.
-    void scannerFindsSymbolNames_data()
-    {
-        QTest::addColumn<QString>("qml");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("several lines") << "Symbol {\n  size: 20\n  name: \"gear\"\n  color: \"white\"\n}" << QStringList{"gear"};
-        QTest::newRow("conditional") << "Symbol { name: on ? \"flashlight.on.fill\" : \"flashlight.off.fill\"; size: 4 }"
-                                     << QStringList{"flashlight.on.fill", "flashlight.off.fill"};
-        QTest::newRow("qualified, nested item") << "Ui.Symbol { name: \"wifi\"; Item { objectName: \"n\" } }" << QStringList{"wifi"};
-        QTest::newRow("row model") << "[{ symbol: \"airplane\", title: \"Airplane Mode\" }, { symbol: \"wifi\", title: \"W\" }]"
-                                   << QStringList{"airplane", "wifi"};
-        QTest::newRow("named property") << "property string filledSymbol: \"star.fill\"\nproperty string title: \"Featured\""
-                                        << QStringList{"star.fill"};
-        QTest::newRow("other elements ignored") << "Text { name: \"x\"; text: \"Search\" } Asset { name: \"y\" }" << QStringList{};
-    }
-
-    void scannerFindsSymbolNames()
-    {
-        QFETCH(QString, qml);
-        QFETCH(QStringList, expected);
-        QCOMPARE(symbolNamesIn(qml), QSet<QString>(expected.cbegin(), expected.cend()));
-    }
-
     void fontHasAGlyphForEveryMappedName()
     {
         const QRawFont font(SymbolTable::fontPath(), 24);

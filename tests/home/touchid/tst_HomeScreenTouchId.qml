@@ -36,11 +36,6 @@ TestCase {
     }
     function bottomOf(item, home) { return item.mapToItem(home, 0, item.height).y }
 
-    function test_profile() {
-        compare(AppContext.device.bottomInset, 0, "run with KESTREL_TEST_DEVICE=touchid")
-        compare(testCase.height, 667)
-    }
-
     // Five rows of icons on the short screen stay clear of the page dots and the dock.
     function test_firstPageFitsAboveTheDock() {
         const home = launch()
