@@ -31,7 +31,7 @@ TestCase {
     }
 
     function initTestCase() {
-        compare(store.importContacts(Qt.resolvedUrl("../../data/example-contacts.vcf")), "Imported 12 contacts")
+        compare(store.importContacts(Qt.resolvedUrl("../../../data/example-contacts.vcf")), "Imported 12 contacts")
     }
 
     function init() {
@@ -107,7 +107,7 @@ TestCase {
         compare(exampleRows(phone), sorted)
         verify(rows(phone).indexOf("Nell Newcomer") < 0)
         mouseClick(findChild(phone, "keypadTab"))
-        compare(store.importContacts(Qt.resolvedUrl("data/one-more-contact.vcf")), "Imported 1 contact")
+        compare(store.importContacts(Qt.resolvedUrl("../data/one-more-contact.vcf")), "Imported 1 contact")
         mouseClick(findChild(phone, "contactsTab"))
         tryCompare(findChild(phone, "contactsList"), "count", 13)
         verify(rows(phone).indexOf("Nell Newcomer") === 8, "the new contact is not in its sorted place")

@@ -109,7 +109,7 @@ TestCase {
         const menu = createTemporaryObject(menuComponent, testCase)
         compare(menuItem(menu, "importContactsItem").text, "Import Contacts\u2026")
         verify(menu.importDialog.nameFilters[0].indexOf("*.vcf") >= 0)
-        menu.importDialog.selectedFile = Qt.resolvedUrl("data/one-more-contact.vcf")
+        menu.importDialog.selectedFile = Qt.resolvedUrl("../data/one-more-contact.vcf")
         menu.importDialog.accepted()
         compare(notices.count, 1)
         compare(notices.signalArguments[0][0], "Imported 1 contact")
