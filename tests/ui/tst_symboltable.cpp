@@ -15,7 +15,7 @@ namespace {
 QSet<QString> symbolNamesIn(const QString &qml)
 {
     static const QRegularExpression element(QStringLiteral("\\bSymbol\\s*(\\{(?:[^{}]|(?1))*\\})"));
-    static const QRegularExpression nameBinding(QStringLiteral("\\bname\\s*:([^,;}\\n]*)"));
+    static const QRegularExpression nameBinding(QStringLiteral("(?<!\\.)\\bname\\s*:([^,;}\\n]*)"));
     static const QRegularExpression symbolBinding(QStringLiteral("\\b(?:symbol|[a-z]\\w*Symbol)\\s*:([^,;}\\n]*)"));
     static const QRegularExpression literal(QStringLiteral("\"([^\"\\\\]*)\""));
     QStringList values;

@@ -54,6 +54,8 @@ TestCase {
     }
 
     function rowTitle(cydia, index) {
+        // A row exists once the list has laid it out, which may be a frame after the count.
+        tryVerify(() => findChild(cydia, "sourceRow_" + index), 2000, "no row " + index)
         return findChild(findChild(cydia, "sourceRow_" + index), "sourceTitle").text
     }
 
