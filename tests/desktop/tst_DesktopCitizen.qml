@@ -53,6 +53,11 @@ TestCase {
               expect: "tileContextMenu" },
             { tag: "placeholder", tap: "pressHomeButton", home: m => m.openAppView(AppView.AppMusic), expect: "commingSoon" },
             { tag: "calculator", tap: "pressHomeButton", home: m => m.openAppView(AppView.AppCalculator), expect: "calculator" },
+            { tag: "settings", tap: "pressHomeButton", home: m => m.openAppView(AppView.AppSettings), expect: "settings" },
+            { tag: "browser", tap: "pressHomeButton", home: m => m.openAppView(AppView.AppSafari), expect: "safari" },
+            { tag: "store", tap: "pressHomeButton", home: m => m.openAppView(AppView.AppTessel), expect: "tessel" },
+            { tag: "package manager", settings: { Cydia_Installed: true }, tap: "pressHomeButton",
+              home: m => m.openAppView(AppView.AppCydia), expect: "cydia" },
             { tag: "phone", screen: phoneComponent },
             { tag: "phone keypad", screen: phoneComponent, properties: { currentTab: 1 } },
         ]
