@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 RUN_ARGS ?=
 
-.PHONY: all deps configure build run test bench screenshot picture-sheet package clean
+.PHONY: all deps configure build run test bench screenshot picture-sheet package fuzz clean
 
 all: build
 
@@ -39,6 +39,11 @@ picture-sheet: build
 # A Debian package (build/kestrel_<version>_<arch>.deb) of what `cmake --install` puts in /usr.
 package: build
 	cmake --build $(BUILD_DIR) --target package
+
+# Builds the fuzz targets with clang in build-fuzz and runs each for FUZZ_SECONDS (default 300).
+FUZZ_SECONDS ?= 300
+fuzz:
+	FUZZ_SECONDS=$(FUZZ_SECONDS) tools/run-fuzz.sh build-fuzz
 
 clean:
 	rm -rf $(BUILD_DIR)
