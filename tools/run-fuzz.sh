@@ -12,6 +12,10 @@ BUILD_DIR=${1:-build-fuzz}
 FUZZ_SECONDS=${FUZZ_SECONDS:-300}
 CXX=${FUZZ_CXX:-clang++-15}
 
+if ! command -v "$CXX" > /dev/null; then
+    echo "run-fuzz: $CXX not found; on Debian: apt-get install clang-15 libfuzzer-15-dev" >&2
+    exit 2
+fi
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then
     cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_COMPILER="$CXX" -DKESTREL_FUZZ=ON
