@@ -53,7 +53,7 @@ class TestMakerFaults : public QObject
         // any completion queued back here, so give that its moment too.
         if (!QTest::qWaitFor([&ended] { return ended > 0; }, FetchTimeoutMs + 10000))
             qWarning("the repository reply never ended");
-        QTest::qWaitFor([calls] { return *calls > 0; }, 500);
+        (void)QTest::qWaitFor([calls] { return *calls > 0; }, 500);
         QTest::qWait(100);
         disconnect(watch);
         return *calls;
