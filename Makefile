@@ -14,7 +14,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: all deps configure build run test bench mutants screenshot picture-sheet package clean
+.PHONY: all deps configure build run test bench mutants screenshot picture-sheet package fuzz clean
 
 all: build
 
@@ -52,6 +52,11 @@ picture-sheet: build
 # A Debian package (build/kestrel_<version>_<arch>.deb) of what `cmake --install` puts in /usr.
 package: build
 	cmake --build $(BUILD_DIR) --target package
+
+# Builds the fuzz targets with clang in build-fuzz and runs each for FUZZ_SECONDS (default 300).
+FUZZ_SECONDS ?= 300
+fuzz:
+	FUZZ_SECONDS=$(FUZZ_SECONDS) tools/run-fuzz.sh build-fuzz
 
 clean:
 	rm -rf $(BUILD_DIR)

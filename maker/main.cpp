@@ -49,7 +49,11 @@ int main(int argc, char *argv[])
                                         QStringLiteral("dir"), defaultSiteRoot());
     const QCommandLineOption bindOption(QStringLiteral("bind"), QStringLiteral("Address to listen on (default 127.0.0.1)."),
                                         QStringLiteral("address"), QStringLiteral("127.0.0.1"));
-    parser.addOptions({portOption, rootOption, bindOption});
+    const QCommandLineOption faultsOption(
+        QStringLiteral("faults"),
+        QStringLiteral("Answer chosen paths with a fault: path=fault,... (faults: %1).").arg(Faults::names().join(u", ")),
+        QStringLiteral("list"));
+    parser.addOptions({portOption, rootOption, bindOption, faultsOption});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return badOption(parser.errorText());
@@ -71,11 +75,16 @@ int main(int argc, char *argv[])
     if (!QFileInfo(root).isDir())
         return badOption(QStringLiteral("--root '%1' is not a directory").arg(root));
 
+    const std::optional<QHash<QString, Fault>> faults = Faults::parse(parser.value(faultsOption));
+    if (!faults)
+        return badOption(QStringLiteral("--faults wants path=fault,... with a known fault, not '%1'").arg(parser.value(faultsOption)));
+
     // A log reader that goes away must not take the server with it.
     ::signal(SIGPIPE, SIG_IGN);
 
     QTextStream out(stdout);
     MakerServer server(root, &out);
+    server.setFaults(*faults);
     const quint16 listening = server.listen(address, quint16(port));
     if (listening == 0) {
         QTextStream(stderr) << "kestrel-maker: cannot listen on " << address.toString() << " port " << port << '\n';

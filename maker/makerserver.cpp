@@ -6,6 +6,9 @@
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QMetaEnum>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
 #include <QStringDecoder>
 #include <QTextStream>
 
@@ -110,6 +113,11 @@ QByteArray MakerServer::contentType(const QString &fileName)
 
 bool MakerServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
 {
+    const auto fault = m_faults.constFind(request.url().path(QUrl::FullyEncoded));
+    if (fault != m_faults.cend()) {
+        answerFault(*fault, request, socket);
+        return true;
+    }
     QHttpServerResponder responder = makeResponder(request, socket);
     const QHttpServerRequest::Method method = request.method();
     const bool head = method == QHttpServerRequest::Method::Head;
@@ -153,6 +161,30 @@ void MakerServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *
     // handleRequest answers every request; this only runs if that ever changes.
     makeResponder(request, socket).write(reasonBody(404), "text/plain; charset=utf-8", StatusCode::NotFound);
     logLine(request, 404, reasonBody(404).size());
+}
+
+void MakerServer::answerFault(Fault fault, const QHttpServerRequest &request, QTcpSocket *socket)
+{
+    // The answer the path would have had, for the faults that spoil a real answer.
+    const QByteArray path = request.url().path(QUrl::FullyEncoded).toUtf8();
+    const Resolution found = resolve(path);
+    QByteArray body;
+    QByteArray type = QByteArrayLiteral("text/plain; charset=utf-8");
+    if (found.status == 200) {
+        QFile file(found.filePath);
+        if (file.open(QIODevice::ReadOnly)) {
+            body = file.readAll();
+            type = contentType(found.filePath);
+        }
+    }
+    if (m_log)
+        *m_log << methodName(request.method()) << ' ' << path << " fault " << Faults::names().at(int(fault)) << Qt::endl;
+    // Answered once the server has finished with the request, since some faults close the socket.
+    QPointer<QTcpSocket> guard(socket);
+    QTimer::singleShot(0, socket, [guard, fault, path, body, type] {
+        if (guard)
+            Faults::answer(fault, guard, path, body, type);
+    });
 }
 
 void MakerServer::logLine(const QHttpServerRequest &request, int status, qint64 bytes) const

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "faults.h"
+
 #include <QAbstractHttpServer>
+#include <QHash>
 #include <QByteArray>
 #include <QString>
 
@@ -32,13 +35,18 @@ public:
 
     static QByteArray contentType(const QString &fileName);
 
+    // Paths (as requested, still encoded) answered with a fault instead of their file.
+    void setFaults(const QHash<QString, Fault> &faults) { m_faults = faults; }
+
 protected:
     bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
     void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
 
 private:
     void logLine(const QHttpServerRequest &request, int status, qint64 bytes) const;
+    void answerFault(Fault fault, const QHttpServerRequest &request, QTcpSocket *socket);
 
     QString m_root; // canonical path without trailing slash
     QTextStream *m_log = nullptr;
+    QHash<QString, Fault> m_faults;
 };

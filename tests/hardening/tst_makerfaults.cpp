@@ -1,0 +1,147 @@
+// The repository fetch and the image loader against every fault the maker can serve: nothing
+// delivered, no more than one completion, and the next good answer delivered as usual.
+#include "imagecache.h"
+#include "imagedownloader.h"
+#include "imageloader.h"
+#include "loadappsfunc.h"
+#include "makerserver.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(Fault)
+
+namespace {
+
+const QString RepositoryPath = QStringLiteral("/Cydia.json");
+const QString IconPath = QStringLiteral("/icons/TesselIcon.png");
+// Short enough that the one-byte-a-second drip runs into it.
+constexpr int FetchTimeoutMs = 3000;
+
+} // namespace
+
+class TestMakerFaults : public QObject
+{
+    Q_OBJECT
+
+    QUrl url(const QString &path, const QString &query = {}) const
+    {
+        QUrl u(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
+        if (!query.isEmpty())
+            u.setQuery(query);
+        return u;
+    }
+
+    // One repository fetch; returns the number of completions and the packages of the last one.
+    int fetchRepository(QList<Packages> *packages)
+    {
+        auto calls = std::make_shared<int>(0);
+        int ended = 0;
+        const QMetaObject::Connection watch =
+            connect(&m_network, &QNetworkAccessManager::finished, this, [&ended] { ++ended; });
+        const bool started = LoadAppsFunc::fetch(&m_network, url(RepositoryPath).toString(), this,
+                                                 [calls, packages](const QList<Packages> &list) {
+                                                     ++*calls;
+                                                     *packages = list;
+                                                 },
+                                                 FetchTimeoutMs);
+        if (!started)
+            return -1;
+        // The reply ends (answer, error, cap or timeout); the body is then decoded on a worker and
+        // any completion queued back here, so give that its moment too.
+        if (!QTest::qWaitFor([&ended] { return ended > 0; }, FetchTimeoutMs + 10000))
+            qWarning("the repository reply never ended");
+        (void)QTest::qWaitFor([calls] { return *calls > 0; }, 500);
+        QTest::qWait(100);
+        disconnect(watch);
+        return *calls;
+    }
+
+    struct ImageOutcome {
+        int calls = 0;
+        int finishedCalls = 0;
+        QImage image;
+        bool failed = false;
+    };
+
+    ImageOutcome loadIcon(ImageLoader &loader, int attempt)
+    {
+        auto outcome = std::make_shared<ImageOutcome>();
+        // Each attempt its own address, so no cache level answers for the server.
+        loader.loadImage(url(IconPath, QStringLiteral("attempt=%1").arg(attempt)), ImageLoader::RetryFailed, {}, {},
+                         [outcome](const QImage &image, const QByteArray &, const ImageError &error,
+                                   ImageCache::CacheType, bool finished, const QUrl &) {
+                             ++outcome->calls;
+                             outcome->finishedCalls += finished ? 1 : 0;
+                             outcome->image = image;
+                             outcome->failed = !error.isNull();
+                         });
+        if (!QTest::qWaitFor([outcome] { return outcome->finishedCalls > 0; }, 20000))
+            qWarning("the picture load never finished");
+        QTest::qWait(100); // a second completion would come now
+        return *outcome;
+    }
+
+    MakerServer m_server{QStringLiteral(KESTREL_MAKER_SITE_DIR)};
+    QNetworkAccessManager m_network;
+    quint16 m_port = 0;
+
+private slots:
+    void initTestCase()
+    {
+        m_port = m_server.listen(QHostAddress::LocalHost, 0);
+        QVERIFY(m_port != 0);
+    }
+
+    void faults_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        for (const QString &name : Faults::names())
+            QTest::newRow(qPrintable(name)) << *Faults::fromName(name);
+    }
+
+    void repositoryFetchSurvivesFault_data() { faults_data(); }
+    void repositoryFetchSurvivesFault()
+    {
+        QFETCH(Fault, fault);
+        QList<Packages> packages;
+        m_server.setFaults({{RepositoryPath, fault}});
+        QCOMPARE(fetchRepository(&packages), 0);
+
+        m_server.setFaults({});
+        QCOMPARE(fetchRepository(&packages), 1);
+        QVERIFY(!packages.isEmpty());
+    }
+
+    void imageLoadSurvivesFault_data() { faults_data(); }
+    void imageLoadSurvivesFault()
+    {
+        QFETCH(Fault, fault);
+        QTemporaryDir dir;
+        ImageCache cache(dir.path());
+        ImageDownloaderConfig config;
+        config.downloadTimeout = 0.5; // below the drip's one byte a second
+        ImageDownloader downloader(config, QStringLiteral("FaultTest/1.0"));
+        ImageLoader loader(&cache, &downloader);
+
+        m_server.setFaults({{IconPath, fault}});
+        const ImageOutcome bad = loadIcon(loader, 1);
+        QCOMPARE(bad.finishedCalls, 1);
+        QCOMPARE(bad.calls, 1);
+        QVERIFY(bad.failed);
+        QVERIFY(bad.image.isNull());
+
+        m_server.setFaults({});
+        const ImageOutcome good = loadIcon(loader, 2);
+        QCOMPARE(good.calls, 1);
+        QVERIFY(!good.failed);
+        QVERIFY(!good.image.isNull());
+        loader.cancelAll();
+        cache.waitForDisk();
+    }
+};
+
+QTEST_MAIN(TestMakerFaults)
+#include "tst_makerfaults.moc"
