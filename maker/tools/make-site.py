@@ -112,10 +112,12 @@ def check_catalogue(rows):
 
 # --- packages of the default source ----------------------------------------------------------
 
-def packages():
-    def icon(key):
-        return ICON_URL + key + ".png"
+def icon(key):
+    """A package's icon address on the icon server."""
+    return ICON_URL + key + ".png"
 
+
+def packages():
     return [
         {"PackageName": "Clear Dock", "PackageID": "org.kestrel.tessel.cleardock", "Category": "Tweaks",
          "PackageVersion": "1.2", "AppIcon": icon("ClearDockPackage"),
@@ -429,9 +431,6 @@ SECOND_REPOSITORY = "repos/Lighthouse.json"
 
 
 def second_repository_packages():
-    def icon(key):
-        return ICON_URL + key + ".png"
-
     return [
         {"PackageName": "Half Dock", "PackageID": "org.lighthouse.halfdock", "Category": "Tweaks",
          "PackageVersion": "0.5", "AppIcon": icon("HalfDockPackage"),
