@@ -17,12 +17,14 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 folders=(
     "app|src/app/*.cpp|^tst_(settingsstore|clock|wallpaperfiles|commandline|app_qml)$"
     "apps|src/apps/*/*.cpp|^tst_(calculatormodel|phonecontactsmodel|apps_qml)$"
-    "platform|src/platform/*.cpp|^tst_(platform|vcard.*|desktopcontactsstore|torchandhaptics|lockmodels)$"
+    "platform|src/platform/*.cpp|^tst_(platform|vcard.*|desktopcontactsstore|torch|lockmodels)$"
     "ui|src/ui/*.cpp|^tst_(symboltable|assetcatalog|appearance|ui_qml)$"
-    "lock|src/lock/*.cpp|^tst_(lockmodels|torchandhaptics|lock_qml)$"
+    "lock|src/lock/*.cpp|^tst_(lockmodels|torch|lock_qml)$"
     "home|src/home/*.cpp|^tst_home"
     "images|src/images/*.cpp|^tst_(image|webimage)"
     "maker|maker/*.cpp|^(tst_makerserver|maker_site_current)$"
+    "packages|src/packages/*.cpp|^tst_(packagesources|repositoryfetch|packages_qml|packages_touchid_qml)$"
+    "store|src/store/*.cpp|^tst_store"
 )
 only=${MUTANTS_FOLDERS:-}
 summary=()

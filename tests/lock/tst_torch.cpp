@@ -1,0 +1,109 @@
+#include "diagnostics.h"
+#include "sysfstorch.h"
+#include "tempdataroot.h"
+#include "torchstate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+QStringList g_lines;
+void collect(const QString &line) { g_lines.append(line); }
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+// The torch through a fake LED class directory: a keyboard backlight (ignored) and a torch LED.
+class TestTorch : public QObject
+{
+    Q_OBJECT
+
+    TempDataRoot m_root;
+    QString m_leds;
+    int m_run = 0;
+
+private slots:
+    void init()
+    {
+        g_lines.clear();
+        kestrel::setDiagnosticSink(collect);
+        m_leds = m_root.filePath(QStringLiteral("leds%1").arg(++m_run));
+        QDir().mkpath(m_leds + "/input3::capslock");
+        QDir().mkpath(m_leds + "/white:flash");
+        writeFile(m_leds + "/input3::capslock/brightness", "0\n");
+        writeFile(m_leds + "/white:flash/brightness", "0\n");
+    }
+    void cleanup() { kestrel::setDiagnosticSink(nullptr); }
+
+    void everyAssignmentAfterCreationDrivesTheLed_data()
+    {
+        QTest::addColumn<QByteArray>("maxBrightness");
+        QTest::addColumn<QByteArray>("lit");
+        QTest::newRow("its maximum") << QByteArray("255") << QByteArray("255\n");
+        QTest::newRow("no usable maximum: 1") << QByteArray("0") << QByteArray("1\n");
+        QTest::newRow("garbage maximum: 1") << QByteArray("bright") << QByteArray("1\n");
+    }
+
+    void everyAssignmentAfterCreationDrivesTheLed()
+    {
+        QFETCH(QByteArray, maxBrightness);
+        writeFile(m_leds + "/white:flash/max_brightness", maxBrightness + "\n");
+        SysfsTorch device(m_leds);
+        const QString brightness = m_leds + "/white:flash/brightness";
+        TorchState torch(static_cast<TorchDevice *>(&device));
+        QCOMPARE(readFile(brightness), QByteArray("0\n")); // creation switches nothing
+        torch.setIsOn(true);
+        QTEST(readFile(brightness), "lit");
+        writeFile(brightness, "7\n");
+        torch.setIsOn(true); // the value it already holds: switched again
+        QTEST(readFile(brightness), "lit");
+        torch.setIsOn(false);
+        QCOMPARE(readFile(brightness), QByteArray("0\n"));
+        QCOMPARE(readFile(m_leds + "/input3::capslock/brightness"), QByteArray("0\n"));
+        QVERIFY(g_lines.isEmpty());
+    }
+
+    void refusedWriteIsReportedAndTheFlagStays()
+    {
+        // A brightness entry that cannot be written.
+        writeFile(m_leds + "/white:flash/max_brightness", "255\n");
+        QFile::remove(m_leds + "/white:flash/brightness");
+        QDir().mkpath(m_leds + "/white:flash/brightness");
+        SysfsTorch device(m_leds);
+        TorchState torch(static_cast<TorchDevice *>(&device));
+        torch.setIsOn(true);
+        QVERIFY(torch.isOn());
+        QCOMPARE(g_lines.size(), 1);
+        QVERIFY2(g_lines.first().startsWith("Error: ") && g_lines.first().size() > 7, qPrintable(g_lines.first()));
+    }
+
+    void noTorchLedMeansSilentlyNothing()
+    {
+        QDir(m_leds + "/white:flash").removeRecursively();
+        SysfsTorch device(m_leds);
+        QVERIFY(!device.isAvailable());
+        QSignalSpy lit(&device, &SysfsTorch::litChanged);
+        TorchState torch(static_cast<TorchDevice *>(&device));
+        torch.setIsOn(true);
+        torch.setIsOn(false);
+        QVERIFY(g_lines.isEmpty());
+        QCOMPARE(lit.count(), 2); // the simulator's indicator still follows the requests
+        QVERIFY(!SysfsTorch(m_root.filePath("no-such-dir")).isAvailable());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTorch)
+#include "tst_torch.moc"
