@@ -164,10 +164,7 @@ private slots:
     void deleteFromTheStoreContextMenu()
     {
         set("Tessel_Installed", true);
-        set("Cydia_Installed", true);
         HomeScreenModel model;
-        model.showContextMenu(AppView::AppCydia); // no menu on the package manager
-        QCOMPARE(model.contextMenuApp(), int(HomeScreenModel::EmptySlot));
         model.showContextMenu(AppView::AppTessel);
         QCOMPARE(model.contextMenuApp(), int(AppView::AppTessel));
         model.deleteFromContextMenu();
