@@ -71,32 +71,26 @@ private slots:
         QVERIFY(files.loadWallpaperFile("../settings.ini").isNull());
     }
 
-    void failedWriteKeepsTheOldPictureAndSaysWhy()
+    // Nothing to write or nowhere to write it: nothing written, nothing said. A directory where
+    // the file should be: the rename over it fails, the directory stays and the error is said.
+    void failedWritesWriteNothing()
     {
         TempDataRoot root;
         WallpaperFiles files(root.filePath("Documents"));
-        // A directory where the file should be: the rename over it must fail.
+        QVERIFY(!files.saveWallpaperFile("CustomWallpaper", QImage()));
+        QVERIFY(!QFileInfo::exists(root.filePath("Documents/CustomWallpaper")));
+        QFile blocker(root.filePath("NotADir"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(!WallpaperFiles(root.filePath("NotADir/Documents")).saveWallpaperFile("CustomWallpaper", picture(Qt::red)));
+        QVERIFY(g_lines.isEmpty());
+
         QVERIFY(QDir().mkpath(root.filePath("Documents/CustomWallpaper/inside")));
         QVERIFY(!files.saveWallpaperFile("CustomWallpaper", picture(Qt::green)));
         QCOMPARE(g_lines.size(), 1);
         QVERIFY2(g_lines.first().startsWith("error saving file with error "), qPrintable(g_lines.first()));
         QVERIFY(QFileInfo(root.filePath("Documents/CustomWallpaper/inside")).isDir());
         QCOMPARE(QDir(root.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList());
-    }
-
-    void nothingToWriteWritesNothing()
-    {
-        TempDataRoot root;
-        WallpaperFiles files(root.filePath("Documents"));
-        QVERIFY(!files.saveWallpaperFile("CustomWallpaper", QImage()));
-        QVERIFY(!QFileInfo::exists(root.filePath("Documents/CustomWallpaper")));
-        // No usable document directory: a plain file stands where it should be.
-        QFile blocker(root.filePath("NotADir"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        WallpaperFiles nowhere(root.filePath("NotADir/Documents"));
-        QVERIFY(!nowhere.saveWallpaperFile("CustomWallpaper", picture(Qt::red)));
-        QVERIFY(g_lines.isEmpty());
     }
 
     void killedWriterLeavesOldOrNewPictureNeverAPartOne()
