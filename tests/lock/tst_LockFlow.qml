@@ -34,31 +34,21 @@ TestCase {
         TestSupport.setSetting("App_Passcode", passcode)
         TestSupport.setSetting("Use_FaceID_TouchID", biometrics)
         app = createTemporaryObject(appComponent, testCase)
-        verify(app)
         waitForContent()
         return app
     }
 
     // The newest lock screen (a "Cancel" replaces the old one, which then fades away).
-    function lock() {
-        return app.children[app.children.length - 1].currentItem
-    }
+    function lock() { return app.children[app.children.length - 1].currentItem }
     function waitForContent() {
         tryVerify(() => lock() && lock().objectName === "lockscreen" && findChild(lock(), "lockContent") !== null,
                   2000, "no lock content shown")
     }
     function shownObject(name) { return findChild(lock(), name) }
-    function tap(name) {
-        const item = shownObject(name)
-        verify(item, "nothing named " + name + " is shown")
-        mouseClick(item)
-    }
+    function tap(name) { mouseClick(shownObject(name)) }
     function home() { return findChild(lock(), "homeScreen") }
     function unlockscreen() { return findChild(lock(), "unlockscreen") }
-    function typeDigits(digits) {
-        for (const d of digits)
-            mouseClick(findChild(unlockscreen(), "key" + d))
-    }
+    function typeDigits(digits) { for (const d of digits) mouseClick(findChild(unlockscreen(), "key" + d)) }
 
     function test_noPasscodeGoesStraightHome() {
         launch(false, "123456", true)
