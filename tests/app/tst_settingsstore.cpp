@@ -11,19 +11,26 @@ class TestSettingsStore : public QObject
 {
     Q_OBJECT
 
-private:
-    static QByteArray fileText(const QString &path)
+    std::unique_ptr<TempDataRoot> m_root;
+    QString path; // the settings file of this test
+
+    static QByteArray fileText(const QString &name)
     {
-        QFile file(path);
+        QFile file(name);
         file.open(QIODevice::ReadOnly);
         return file.readAll();
     }
 
 private slots:
+    void init()
+    {
+        m_root = std::make_unique<TempDataRoot>();
+        path = m_root->filePath("settings.ini");
+    }
+    void cleanup() { m_root.reset(); }
+
     void absentKeysReadAsDefaultsWithoutWriting()
     {
-        TempDataRoot root;
-        const QString path = root.filePath("settings.ini");
         {
             SettingsStore store(path);
             QCOMPARE(store.value("Setup_Complete", false), QVariant(false));
@@ -55,8 +62,6 @@ private slots:
     {
         QFETCH(QVariant, written);
         QFETCH(QVariant, defaultValue);
-        TempDataRoot root;
-        const QString path = root.filePath("settings.ini");
         {
             SettingsStore store(path);
             QVERIFY(store.setValue("Key", written));
@@ -69,8 +74,6 @@ private slots:
 
     void rawDataRoundTrips()
     {
-        TempDataRoot root;
-        const QString path = root.filePath("settings.ini");
         QByteArray bytes("[{\"id\":\"A\",\"title\":\"x=y\"}]");
         bytes.append('\0').append("\xff\n", 2);
         {
@@ -100,8 +103,6 @@ private slots:
     {
         QFETCH(QByteArray, storedText);
         QFETCH(QVariant, defaultValue);
-        TempDataRoot root;
-        const QString path = root.filePath("settings.ini");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[General]\nKey=" + storedText + "\nOther=kept\n");
@@ -115,8 +116,7 @@ private slots:
 
     void bindingsOnOneKeySeeEveryWrite()
     {
-        TempDataRoot root;
-        SettingsStore store(root.filePath("settings.ini"));
+        SettingsStore store(path);
         SettingBinding home(&store, "Dock_Opacity", 1);
         SettingBinding tweaks(&store, "Dock_Opacity", 1);
         SettingBinding unrelated(&store, "Use_Passcode", false);
@@ -143,8 +143,6 @@ private slots:
 
     void writesSurviveTheProcess()
     {
-        TempDataRoot root;
-        const QString path = root.filePath("settings.ini");
         // The child writes and is killed at once: only what reached the disk before setValue
         // returned can be read back.
         QProcess child;
@@ -160,8 +158,6 @@ private slots:
 
     void unparsableFileIsKeptAsideAndDefaultsUsed()
     {
-        TempDataRoot root;
-        const QString path = root.filePath("settings.ini");
         const QByteArray broken("[General\nSetup_Complete=true\n");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
