@@ -61,8 +61,9 @@ fuzz:
 # Kills the running shell KILLS times (default 1,000) at random moments and checks its files after
 # every restart (tools/killtest.py; needs Xvfb and xdotool). About an hour; runs at low priority.
 KILLS ?= 1000
+KILLTEST_JOBS ?= 1
 killtest: build
-	nice -n 15 tools/killtest.py --build $(BUILD_DIR) --kills $(KILLS)
+	nice -n 15 tools/killtest.py --build $(BUILD_DIR) --kills $(KILLS) --jobs $(KILLTEST_JOBS)
 
 clean:
 	rm -rf $(BUILD_DIR)

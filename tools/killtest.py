@@ -31,6 +31,15 @@ def write_png(path, colour, w=60, h=120):
                   + chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b""))
 
 
+CHILDREN = []  # processes to stop when the harness is stopped
+
+
+def stop(*_):
+    for child in CHILDREN:
+        child.kill() if child.args[0] != sys.executable else child.terminate()
+    os._exit(1)
+
+
 class Gone(Exception):
     """The shell died (was killed) while being driven."""
 
@@ -127,6 +136,8 @@ class Expected:
         self.settings = {}          # key -> set of allowed texts (None: absent)
         self.simulator = {}
         self.contacts = set()       # names shown imported
+        self.sources = set()        # package sources shown added
+        self.sources_pending = set()
         self.lock_colours = None    # colours the lock screen may show (None: a still, not checked)
         self.count = {}             # writes shown done, per kind
 
@@ -158,6 +169,16 @@ def check_files(data, expected, findings, litter):
                 find("%s: %s is %r, expected one of %r" % (name, key, values.get(key), sorted(map(str, allowed))))
             else:
                 table[key] = {values.get(key)}
+    settings = open(os.path.join(data, "settings.ini"), "rb").read().decode("utf-8")
+    items = re.search(r'^items_list="@ByteArray\((.*)\)"$', settings, re.M)
+    try:
+        listed = {i["repourl"] for i in json.loads(items.group(1).replace('\\"', '"'))} if items else set()
+    except ValueError:
+        find("the source list does not decode")
+        listed = set()
+    for url in expected.sources - listed:
+        find("source list lost %s, shown added" % url)
+    expected.sources |= listed & expected.sources_pending  # added as the kill came: from now on required
     book = os.path.join(data, "contacts.vcf")
     text = open(book, "rb").read().decode("utf-8") if os.path.exists(book) else ""
     if text.count("BEGIN:VCARD") != text.count("END:VCARD") or (text and not text.rstrip().endswith("END:VCARD")):
@@ -186,6 +207,7 @@ class Shell:
         self.proc = subprocess.Popen([os.path.join(args.build, "bin", "kestrel"), "--data-dir", args.data],
                                      cwd=os.path.join(work, "import"), env=env, stdin=subprocess.DEVNULL,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        CHILDREN[:] = [c for c in CHILDREN if c.poll() is None] + [self.proc]
         self.window = None
 
     def alive(self):
@@ -373,6 +395,29 @@ def open_store(shell):
     shell.wait_for("store", lambda: near(shell.pixel(5, 400), (42, 22, 79), 6), timeout=10)
 
 
+def open_sources(shell):
+    shell.swipe(350, 400, 40, 400)
+    time.sleep(0.5)
+    shell.click(241, 440)
+    shell.wait_for("package manager", settle=0.3, test=lambda: near(shell.pixel(38, 812), (0, 122, 255), 10), timeout=10)
+    shell.click(116, 815)
+    shell.wait_for("sources", settle=0.3, retap=(116, 815),
+                   test=lambda: near(shell.pixel(116, 812), (0, 122, 255), 10) and near(shell.pixel(5, 300), WHITE, 4))
+
+
+def add_source(shell, expected, serial):
+    url = "http://127.0.0.1:9/source%d" % serial
+    shell.click(32, 100)
+    shell.wait_for("address alert", settle=0.3, test=lambda: near(shell.pixel(100, 330), (242, 242, 242), 4))
+    shell.xdo("windowfocus", "--sync", shell.window)
+    shell.xdo("type", "--delay", 15, url)
+    expected.sources_pending.add(url)
+    shell.click(262, 419)
+    shell.wait_for("alert gone", settle=0.3, test=lambda: near(shell.pixel(5, 300), WHITE, 4))
+    expected.sources.add(url)
+    expected.count["sources"] = expected.count.get("sources", 0) + 1
+
+
 def drive(shell, expected, work, serial, arm, colour):
     """One session: what a user does between two crashes. Returns when the shell is gone."""
     if near(shell.pixel(10, 400), WHITE, 2):  # the setup screen
@@ -383,11 +428,13 @@ def drive(shell, expected, work, serial, arm, colour):
     # Most sessions write through the simulator's menus at once; some first walk to the wallpaper
     # stills (a long way) or to the store, whose icons fill the picture cache. The kill is armed
     # once the session is where its writes happen.
-    place = random.choices(["menus", "stills", "store"], [0.65, 0.25, 0.1])[0]
+    place = random.choices(["menus", "stills", "store", "sources"], [0.55, 0.25, 0.1, 0.1])[0]
     if place != "menus":
         unlock(shell)
         if place == "store":
             open_store(shell)
+        elif place == "sources":
+            open_sources(shell)
         else:
             open_choose(shell)
             set_photo(shell, expected, colour) if random.random() < 0.5 else open_stills(shell)
@@ -396,6 +443,8 @@ def drive(shell, expected, work, serial, arm, colour):
         task = random.random()
         if task < 0.3 or (place != "stills" and task < 0.6):
             toggle_biometrics(shell, expected)
+        elif place == "sources" and task < 0.8:
+            add_source(shell, expected, serial * 1000 + step)
         elif task < 0.6 or place != "stills":
             import_contact(shell, expected, work, serial * 1000 + step)
         else:
@@ -419,6 +468,7 @@ def run_jobs(args):
         jobs.append(subprocess.Popen([sys.executable, os.path.abspath(__file__), "--build", args.build, "--json",
                                       "--kills", str(kills), "--seed", str(args.seed + j),
                                       "--keep", os.path.join(work, "job%d" % j)], stdout=subprocess.PIPE, text=True))
+        CHILDREN.append(jobs[-1])
     total = dict(kills=0, early=0, starts=0, stalls=0, shown=0, writes={}, litter=[], findings=[], seeds=[], seconds=0)
     try:
         for job in jobs:
@@ -457,10 +507,12 @@ def main():
     if not shutil.which("Xvfb") or not shutil.which("xdotool"):
         print("killtest: needs Xvfb and xdotool; skipped")
         return 77
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # so the shell and Xvfb are stopped too
+    signal.signal(signal.SIGTERM, stop)
     if args.jobs > 1:
         return run_jobs(args)
     random.seed(args.seed)
+    tag = "job %d: " % args.seed if args.json else ""  # a job's progress goes straight to the terminal
+    log = lambda text: print(tag + text, file=sys.stderr if args.json else sys.stdout, flush=True)
     work = args.keep or tempfile.mkdtemp(prefix="kestrel-killtest-")
     args.data = os.path.join(work, "data")
     for d in ("import", "home/Pictures", "stalls"):
@@ -468,6 +520,7 @@ def main():
     xvfb_display_r, xvfb_display_w = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(xvfb_display_w), "-screen", "0", "1280x1024x24",
                              "-nolisten", "tcp"], pass_fds=[xvfb_display_w], stderr=subprocess.DEVNULL)
+    CHILDREN.append(xvfb)
     display = ":" + os.read(xvfb_display_r, 64).decode().strip()
     x = X(display)
     env = {k: v for k, v in os.environ.items() if not k.startswith(("XDG_", "QT_", "WAYLAND"))}
@@ -511,7 +564,7 @@ def main():
                     counts["stalls"] += 1
                     if counts["stalls"] <= 10:
                         x.save_png(shell.window, 390, 876, os.path.join(work, "stalls", "%d.png" % serial))
-                        print("stall %d: %s" % (serial, stall), flush=True)
+                        log("stall %d: %s" % (serial, stall))
                 arm()
                 timer.join()
             shell.kill()
@@ -519,9 +572,9 @@ def main():
             before = len(findings)
             check_files(args.data, expected, findings, litter)
             for f in findings[before:]:
-                print("kill %d: %s" % (serial, f), flush=True)
+                log("kill %d: %s" % (serial, f))
             if (serial + 1) % 50 == 0:
-                print("%d kills, %d findings, %.0f s" % (serial + 1, len(findings), time.time() - began), flush=True)
+                log("%d kills, %d findings, %.0f s" % (serial + 1, len(findings), time.time() - began))
         if not expected.count:
             findings.append("no write was shown done: the screens could not be driven")
     finally:
