@@ -535,6 +535,7 @@ def main():
     expected.settings.update({"Cydia_Installed": {"true"}, "Tessel_Installed": {"true"}})
     try:
         for serial in range(args.kills):
+            before = len(findings)
             if random.random() < 0.3:  # the store fetches its icons again
                 shutil.rmtree(os.path.join(args.data, "Caches"), ignore_errors=True)
             colour = random.choice(PALETTE)  # the photo this session may set
@@ -569,7 +570,8 @@ def main():
                 timer.join()
             shell.kill()
             counts["kills"] += 1
-            before = len(findings)
+            if shell.proc.returncode != -signal.SIGKILL:  # it ended on its own: a crash or an exit
+                findings.append("the shell ended by itself with status %s" % shell.proc.returncode)
             check_files(args.data, expected, findings, litter)
             for f in findings[before:]:
                 log("kill %d: %s" % (serial, f))
