@@ -257,7 +257,10 @@ class Shell:
         self.xdo("mouseup", 1)
 
     def pixel(self, x, y):
-        return self.x.pixel(self.window, x, y)
+        p = self.x.pixel(self.window, x, y)
+        if p is None and not self.alive():
+            raise Gone()
+        return p or (-1000, -1000, -1000)  # an unreadable window matches no colour
 
     def wait_for(self, what, test, timeout=8.0, settle=0.0, retap=None):
         """Waits for the screen to pass test; retap: where to tap again when a tap went unseen."""
@@ -280,7 +283,7 @@ WHITE, SHEET, BANNER, BORDER = (255, 255, 255), (240, 240, 240), (45, 46, 51), (
 
 
 def on_lock_or_home(shell):
-    return shell.pixel(10, 20) is not None and not near(shell.pixel(10, 400), WHITE, 4)
+    return shell.pixel(10, 20)[0] >= 0 and not near(shell.pixel(10, 400), WHITE, 4)
 
 
 def unlock(shell):
@@ -293,7 +296,7 @@ def menu_open(shell, border_x):
 
 
 def toggle_biometrics(shell, expected):
-    enrolled = lambda: shell.pixel(22, 113) is not None and shell.pixel(22, 113)[0] < 100  # the check mark
+    enrolled = lambda: 0 <= shell.pixel(22, 113)[0] < 100  # the check mark
     shell.click(50, 19)
     shell.wait_for("hardware menu", lambda: menu_open(shell, 299))
     was = enrolled()
