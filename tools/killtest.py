@@ -198,6 +198,9 @@ def check_files(data, expected, findings, litter):
                     litter.add(path)
                 elif not check(open(path, "rb").read()):
                     find("%s is not a whole picture" % os.path.relpath(path, data))
+                else:
+                    kind = folder.lower() + " files checked"
+                    expected.count[kind] = expected.count.get(kind, 0) + 1
     for f in os.listdir(data):
         if re.fullmatch(r"(settings|simulator)\.ini\..+|contacts\.vcf\..+", f) and not f.endswith(".broken"):
             litter.add(os.path.join(data, f))
@@ -515,6 +518,7 @@ def main():
         print("killtest: needs Xvfb and xdotool; skipped")
         return 77
     signal.signal(signal.SIGTERM, stop)
+    args.build = os.path.abspath(args.build)  # the shell runs in another folder
     if args.jobs > 1:
         return run_jobs(args)
     random.seed(args.seed)
