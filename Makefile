@@ -14,7 +14,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: all deps configure build run test bench mutants screenshot picture-sheet package fuzz clean
+.PHONY: all deps configure build run test bench mutants screenshot picture-sheet package fuzz killtest clean
 
 all: build
 
@@ -57,6 +57,13 @@ package: build
 FUZZ_SECONDS ?= 300
 fuzz:
 	FUZZ_SECONDS=$(FUZZ_SECONDS) tools/run-fuzz.sh build-fuzz
+
+# Kills the running shell KILLS times (default 1,000) at random moments and checks its files after
+# every restart (tools/killtest.py; needs Xvfb and xdotool). About an hour; runs at low priority.
+KILLS ?= 1000
+KILLTEST_JOBS ?= 1
+killtest: build
+	nice -n 15 tools/killtest.py --build $(BUILD_DIR) --kills $(KILLS) --jobs $(KILLTEST_JOBS)
 
 clean:
 	rm -rf $(BUILD_DIR)

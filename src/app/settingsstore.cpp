@@ -4,6 +4,32 @@
 #include <QFileInfo>
 #include <QDir>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// QSettings writes a temporary file, syncs its data and renames it over the old file, but never
+// syncs the directory, so the rename itself may be lost in a power cut; and it ignores a failed
+// sync. Syncing the file again and then its directory makes "stored" mean on the disk.
+bool syncToDisk(const QString &filePath)
+{
+    const auto syncPath = [](const QString &path, int flags) {
+        const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        // EINVAL: a file system that cannot sync (a directory on some); nothing more to do there.
+        const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+        ::close(fd);
+        return ok;
+    };
+    return (!QFileInfo::exists(filePath) || syncPath(filePath, O_RDONLY))
+           && syncPath(QFileInfo(filePath).absolutePath(), O_RDONLY | O_DIRECTORY);
+}
+
+} // namespace
+
 SettingsStore::SettingsStore(const QString &filePath, QObject *parent)
     : QObject(parent), m_filePath(filePath)
 {
@@ -127,7 +153,7 @@ bool SettingsStore::clear()
     const QStringList keys = m_settings->allKeys();
     m_settings->clear();
     m_settings->sync();
-    const bool ok = m_settings->status() == QSettings::NoError;
+    const bool ok = m_settings->status() == QSettings::NoError && syncToDisk(m_filePath);
     for (const QString &key : keys)
         emit valueChanged(key);
     return ok;
@@ -136,7 +162,7 @@ bool SettingsStore::clear()
 bool SettingsStore::commit(const QString &key)
 {
     m_settings->sync();
-    const bool ok = m_settings->status() == QSettings::NoError;
+    const bool ok = m_settings->status() == QSettings::NoError && syncToDisk(m_filePath);
     // Bindings are told either way: the in-memory value has changed for this run even when the
     // disk refused it, and showing what the user chose beats showing a stale value.
     emit valueChanged(key);

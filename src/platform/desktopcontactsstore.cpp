@@ -10,6 +10,9 @@
 #include <QSettings>
 #include <QThreadPool>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 const QString AuthorizationKey = QStringLiteral("Contacts/Authorization");
@@ -17,6 +20,17 @@ const QString AuthorizationKey = QStringLiteral("Contacts/Authorization");
 QString identity(const QString &given, const QString &family, const std::optional<QString> &number)
 {
     return given + QChar(0x1f) + family + QChar(0x1f) + (number ? *number : QStringLiteral("\x1e"));
+}
+
+// QSaveFile syncs the new book's data before renaming it over the old one, but not the directory
+// holding the rename: without this an import shown as done could be undone by a power cut.
+void syncDirectoryOf(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 } // namespace
@@ -184,6 +198,8 @@ DesktopContactsStore::ImportResult DesktopContactsStore::importFile(const QStrin
         || !out.commit()) {
         result.error = out.errorString();
         result.added = 0;
+    } else {
+        syncDirectoryOf(m_addressBook);
     }
     return result;
 }
