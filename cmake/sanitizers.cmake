@@ -34,3 +34,11 @@ else()
     set(kestrel_extras_default ON)
 endif()
 option(KESTREL_EXTRAS "Also build the benchmarks, artwork tools and packaging" ${kestrel_extras_default})
+
+# Sanitizer builds load the QML from source instead of compiling it to C++ ahead of time: the
+# generated C++ is Qt's, not ours, and compiling it would be a large part of such a build.
+if(kestrel_sanitize)
+    set(KESTREL_QML_CACHEGEN NO_CACHEGEN)
+else()
+    set(KESTREL_QML_CACHEGEN "")
+endif()
