@@ -14,7 +14,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: all deps configure build run test bench mutants screenshot picture-sheet package fuzz killtest clean
+.PHONY: all deps configure build run test sanitize bench mutants screenshot picture-sheet package fuzz killtest clean
 
 all: build
 
@@ -34,6 +34,12 @@ run: build
 
 test: build
 	tools/run-tests.sh $(BUILD_DIR)
+
+# The whole suite under AddressSanitizer + UndefinedBehaviorSanitizer (build-asan), and the tests
+# of the threaded code under ThreadSanitizer (build-tsan). SANITIZERS=address or thread runs one.
+SANITIZERS ?= all
+sanitize: deps
+	tools/run-sanitizers.sh $(SANITIZERS)
 
 bench: build
 	tools/run-benchmarks.sh $(BUILD_DIR)

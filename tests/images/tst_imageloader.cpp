@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <thread>
 
 using Response = LoopbackServer::Response;
 Q_DECLARE_METATYPE(LoopbackServer::Response)
@@ -427,9 +428,9 @@ private slots:
         Rig rig;
         rig.server.route("/t.png", png());
         Load load;
-        std::unique_ptr<QThread> worker(QThread::create([&rig, &load] { load = start(rig.loader, rig.url("/t.png")); }));
-        worker->start();
-        QVERIFY(worker->wait(5000));
+        // A plain thread, joined: QThread::wait's hand-over is invisible to the thread checker.
+        std::thread worker([&rig, &load] { load = start(rig.loader, rig.url("/t.png")); });
+        worker.join();
         const Outcome outcome = wait(load);
         QVERIFY(outcome.error.isNull());
         QVERIFY(outcome.onGuiThread);

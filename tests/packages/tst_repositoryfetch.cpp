@@ -47,7 +47,7 @@ class TestRepositoryFetch : public QObject
             &m_network, address, this,
             [&outcome](const QList<Packages> &packages) {
                 ++outcome.calls;
-                outcome.onGuiThread = outcome.onGuiThread && QThread::currentThread() == qApp->thread();
+                outcome.onGuiThread = outcome.onGuiThread && QThread::currentThread() == QCoreApplication::instance()->thread();
                 outcome.packages = packages;
             },
             timeoutMs);

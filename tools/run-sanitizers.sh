@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Runs the test suite under the sanitizers, each in a build folder of its own:
+#   address  the whole suite with AddressSanitizer + UndefinedBehaviorSanitizer (build-asan)
+#   thread   the tests of the threaded code (images, network, contacts) with ThreadSanitizer
+#            (build-tsan; only their targets are built)
+# Any report fails its test. The reports accepted, each with its reason, are in
+# tools/sanitizers/*.supp.
+#   tools/run-sanitizers.sh [address|thread|all]     (default: all)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+which=${1:-all}
+supp=$root/tools/sanitizers
+
+# Tests whose code runs on threads of its own: image decoding and downloads, repository fetches,
+# the faulty maker, contacts reading and import, and the Settings screens' fetches.
+TSAN_TESTS=(tst_imagecache tst_imageloader tst_webimage tst_repositoryfetch tst_packagesources
+    tst_makerfaults tst_desktopcontactsstore tst_phonecontactsmodel tst_vcardreader tst_vcardfuzz
+    tst_settingsmodels)
+
+launcher=()
+if command -v ccache > /dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root} CCACHE_NOHASHDIR=1
+fi
+
+# -O1 with line tables only: far quicker to build than the normal build, stacks still readable.
+configure() {
+    local dir=$1 kind=$2
+    [ -f "$dir/build.ninja" ] && return 0
+    cmake -S . -B "$dir" -G Ninja -DKESTREL_SANITIZE="$kind" "${launcher[@]}" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG"
+}
+
+# The environment tools/run-tests.sh gives the suite.
+export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+chmod 0700 "$XDG_RUNTIME_DIR"
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+
+status=0
+stamp() { date +%s; }
+
+if [ "$which" = all ] || [ "$which" = address ]; then
+    t0=$(stamp)
+    configure build-asan address
+    cmake --build build-asan
+    t1=$(stamp)
+    # A leak, a bad access or undefined behaviour fails the test that met it.
+    export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=0
+    export LSAN_OPTIONS=suppressions=$supp/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$supp/ubsan.supp
+    (cd build-asan && ctest --output-on-failure --timeout 900 -j "$(nproc)") || status=1
+    t2=$(stamp)
+    echo "sanitizers: address build $((t1 - t0)) s, tests $((t2 - t1)) s"
+    unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
+fi
+
+if [ "$which" = all ] || [ "$which" = thread ]; then
+    t0=$(stamp)
+    configure build-tsan thread
+    cmake --build build-tsan --target "${TSAN_TESTS[@]}"
+    t1=$(stamp)
+    regex="^($(IFS='|'; echo "${TSAN_TESTS[*]}"))\$"
+    export TSAN_OPTIONS=suppressions=$supp/tsan.supp:second_deadlock_stack=1:print_suppressions=0
+    (cd build-tsan && ctest --output-on-failure --timeout 900 -j "$(nproc)" -R "$regex") || status=1
+    t2=$(stamp)
+    echo "sanitizers: thread build $((t1 - t0)) s, tests $((t2 - t1)) s"
+fi
+exit $status
