@@ -25,6 +25,8 @@
 #include <algorithm>
 #include <malloc.h>
 #include <memory>
+#include <utility>
+#include <valgrind/callgrind.h>
 
 // QObjects under root, itself included, through both object and visual children.
 static int objectCount(QObject *root)
@@ -60,12 +62,18 @@ struct Launch {
     QQuickItem *root = nullptr;
     QElapsedTimer clock;
     qint64 lastFrame = -1;
+    const char *profileName = nullptr;
 
     explicit Launch(AppContext &context)
     {
         context.installInto(engine);
         window.resize(390, 844);
-        QObject::connect(&window, &QQuickWindow::frameSwapped, &window, [this] { lastFrame = clock.nsecsElapsed(); });
+        QObject::connect(&window, &QQuickWindow::frameSwapped, &window, [this] {
+            lastFrame = clock.nsecsElapsed();
+            // Under callgrind: the instructions up to this frame, before anything that follows it.
+            if (profileName)
+                CALLGRIND_DUMP_STATS_AT(std::exchange(profileName, nullptr));
+        });
     }
     ~Launch() { delete root; }
 
@@ -81,6 +89,8 @@ struct Launch {
 
     double startLockScreen()
     {
+        CALLGRIND_ZERO_STATS;
+        profileName = "lock screen first frame";
         clock.start();
         const qint64 start = clock.nsecsElapsed();
         QQmlComponent component(&engine, QUrl("qrc:/Kestrel/App/KestrelApp.qml"));
@@ -98,6 +108,8 @@ struct Launch {
     double pressHomeToOpen()
     {
         QObject *lock = newest(root, "lockscreen");
+        CALLGRIND_ZERO_STATS;
+        profileName = "home screen first frame";
         const qint64 start = clock.nsecsElapsed();
         QMetaObject::invokeMethod(lock->property("model").value<QObject *>(), "pressHome");
         if (!newest(root, "homeScreen"))
@@ -116,7 +128,24 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
-    const int totalCycles = std::max(1000, argc > 1 ? QString(argv[1]).toInt() : 1000);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    // --frames N: only the first frames, over N launches (under callgrind, each launch's two
+    // frames are dumped as their own profile: "lock screen first frame", "home screen first frame").
+    int launches = 7;
+    bool framesOnly = false;
+    if (const qsizetype at = args.indexOf("--frames"); at >= 0 && at + 1 < args.size()) {
+        launches = std::max(1, args.at(at + 1).toInt());
+        framesOnly = true;
+        args.remove(at, 2);
+    }
+    // --idle MS: how long the lock screen stays up before "Press home to open" (100 ms; give
+    // more under callgrind, which runs some 50 times slower, so its preparation can finish).
+    int idleMs = 100;
+    if (const qsizetype at = args.indexOf("--idle"); at >= 0 && at + 1 < args.size()) {
+        idleMs = std::max(0, args.at(at + 1).toInt());
+        args.remove(at, 2);
+    }
+    const int totalCycles = std::max(1000, args.isEmpty() ? 1000 : args.first().toInt());
     QTemporaryDir data;
     AppContext context(data.path());
     context.haptics()->setUseFeedbackd(false);
@@ -126,10 +155,10 @@ int main(int argc, char *argv[])
     // First frames.
     QList<double> lockTimes, homeTimes;
     double coldLock = 0, coldHome = 0;
-    for (int trial = 0; trial < 7; ++trial) {
+    for (int trial = 0; trial < launches; ++trial) {
         Launch launch(context);
         const double lock = launch.startLockScreen();
-        QTest::qWait(100);
+        QTest::qWait(idleMs);
         const double home = launch.pressHomeToOpen();
         if (lock < 0 || home < 0) {
             QTextStream(stderr) << "no frame drawn\n";
@@ -151,6 +180,8 @@ int main(int argc, char *argv[])
     out << QString("  ratio home/lock: cold %1x, median %2x\n")
                .arg(coldHome / coldLock, 0, 'f', 2).arg(median(homeTimes) / median(lockTimes), 0, 'f', 2);
     out.flush();
+    if (framesOnly)
+        return 0;
 
     // Placeholder round trips.
     Launch launch(context);

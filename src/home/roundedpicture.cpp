@@ -36,14 +36,18 @@ bool RoundedPicture::valid() const { return AssetCatalog::contains(m_name); }
 
 QImage RoundedPicture::picture(const QString &name, const QSize &pixelSize)
 {
-    // paint() may run on the render thread; one lock guards the shared cache.
+    // paint() may run on the render thread, and the home screen's preparation renders on a
+    // worker: one lock guards the shared cache, but not the rendering, so a paint never waits
+    // for another picture to be drawn.
     static QMutex mutex;
     static QCache<QString, QImage> cache(16 * 1024 * 1024); // cost: bytes
     const QString key = name + QLatin1Char('@') + QString::number(pixelSize.width()) + QLatin1Char('x')
                       + QString::number(pixelSize.height());
-    QMutexLocker lock(&mutex);
-    if (const QImage *hit = cache.object(key))
-        return *hit;
+    {
+        QMutexLocker lock(&mutex);
+        if (const QImage *hit = cache.object(key))
+            return *hit;
+    }
     const QUrl url = AssetCatalog::url(name);
     if (url.isEmpty() || pixelSize.isEmpty())
         return {};
@@ -52,9 +56,12 @@ QImage RoundedPicture::picture(const QString &name, const QSize &pixelSize)
     QImage image = reader.read();
     if (image.isNull())
         return {};
-    auto *stored = new QImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    cache.insert(key, stored, int(stored->sizeInBytes()));
-    return *stored;
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    QMutexLocker lock(&mutex);
+    if (const QImage *hit = cache.object(key)) // drawn meanwhile by another thread
+        return *hit;
+    cache.insert(key, new QImage(image), int(image.sizeInBytes()));
+    return image;
 }
 
 void RoundedPicture::paint(QPainter *painter)

@@ -48,6 +48,20 @@ Item {
         }
     }
 
+    // Once the lock screen has been drawn, the home screen is prepared in the background (its
+    // types compiled, its icon pictures rendered), so "Press home to open" has less to do
+    // before the home screen's first frame.
+    Loader {
+        id: homePreparation
+        active: false
+        asynchronous: true
+        source: "qrc:/Kestrel/Home/HomePreparation.qml"
+    }
+    Connections {
+        target: homePreparation.active ? null : lock.Window.window
+        function onFrameSwapped() { homePreparation.active = true }
+    }
+
     // The home and passcode screens load only when first shown, keeping the lock screen's own
     // start quick.
     Component {

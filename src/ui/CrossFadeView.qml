@@ -33,8 +33,11 @@ Item {
             if (!ready)
                 return
             const old = current
+            // Made at the view's size, so what it holds is laid out (and its pictures requested)
+            // once at the right size rather than first at none.
             current = view.sourceComponent
-                    ? view.sourceComponent.createObject(view, { opacity: animated ? 0 : 1 })
+                    ? view.sourceComponent.createObject(view, { opacity: animated ? 0 : 1,
+                                                               width: view.width, height: view.height })
                     : null
             if (current)
                 current.anchors.fill = view

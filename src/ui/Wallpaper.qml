@@ -24,9 +24,14 @@ Image {
 
     source: chosenSource != failedSource ? chosenSource : Assets.url("Wallpaper")
     fillMode: Image.Stretch
-    sourceSize.width: width > 0 ? width : undefined
-    sourceSize.height: height > 0 ? height : undefined
+    // Before it is laid out it has no size yet: asking for the screen's size then keeps the
+    // picture from being decoded at full size first and again once the size arrives.
+    sourceSize.width: width > 0 ? width : AppContext.device.screenWidth
+    sourceSize.height: height > 0 ? height : AppContext.device.screenHeight
     asynchronous: true
-    cache: false
+    // Bundled pictures never change, so screens showing the same one share its decoded image
+    // (the home screen opens on the lock screen's without decoding it again). A custom file
+    // may be replaced under the same address, so it is read afresh.
+    cache: String(source).startsWith("qrc:")
     onStatusChanged: if (status === Image.Error && source != Assets.url("Wallpaper")) failedSource = source
 }

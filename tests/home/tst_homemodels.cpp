@@ -2,6 +2,7 @@
 #include "appview.h"
 #include "assetcatalog.h"
 #include "commingsoonmodel.h"
+#include "homepreparation.h"
 #include "homescreenmodel.h"
 #include "lockscreenmodel.h"
 #include "tempdataroot.h"
@@ -44,6 +45,24 @@ private slots:
         }
         QCOMPARE(AppView::displayName(AppView::Count), QStringLiteral("Settings"));
         QCOMPARE(AppView::displayName(-1), QStringLiteral("Settings"));
+    }
+
+    // What is prepared before "Press home to open" covers every icon a home screen's first frame
+    // draws, at its pixel size, and only pictures that exist.
+    void preparationCoversTheFirstFrame()
+    {
+        const auto pictures = HomePreparation::firstFramePictures(390, 2);
+        for (const auto &[name, size] : pictures)
+            QVERIFY2(AssetCatalog::contains(name), qPrintable(name));
+        const auto covered = [&pictures](int app, int points) {
+            return pictures.contains(qMakePair(AppView::icon(app), QSize(points, points) * 2));
+        };
+        for (int app = 0; app < AppView::Count; ++app)
+            QVERIFY2(app == AppView::AppCalendar || covered(app, 60), qPrintable(AppView::icon(app)));
+        for (const QVariant &app : HomeScreenModel::dockApps())
+            QVERIFY(covered(app.toInt(), 65));
+        QVERIFY(pictures.contains(qMakePair(QStringLiteral("SafariIcon"), QSize(111, 111)))); // 390 / 7 points
+        QVERIFY(pictures.contains(qMakePair(QStringLiteral("AppleTVIcon"), QSize(24, 24))));
     }
 
     void pageOneHasEveryGridAppOnce()
