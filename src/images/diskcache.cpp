@@ -33,6 +33,18 @@ QString pathExtension(const QString &key)
 
 QByteArray localPath(const QString &path) { return QFile::encodeName(path); }
 
+// The temporary name of an atomic write: "." + the 32-digit digest + "." + six random characters.
+QString temporaryTemplate(const QString &digest) { return QLatin1Char('.') + digest + QStringLiteral(".XXXXXX"); }
+
+bool isTemporaryName(const QString &name)
+{
+    if (name.size() != 40 || name[0] != QLatin1Char('.') || name[33] != QLatin1Char('.'))
+        return false;
+    return std::all_of(name.begin() + 1, name.begin() + 33, [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+    });
+}
+
 quint64 allocatedSize(const QString &path)
 {
     struct stat status {};
@@ -88,7 +100,7 @@ bool DiskCache::store(const QByteArray &data, const QString &key)
         // The temporary name is short (the entry's own name may already be 255 bytes long) and
         // hidden, so the expiry pass and the counts never take it for an entry.
         const QString digest = fileName(key).left(32);
-        QTemporaryFile file(QDir(m_directory).filePath(QLatin1Char('.') + digest + QStringLiteral(".XXXXXX")));
+        QTemporaryFile file(QDir(m_directory).filePath(temporaryTemplate(digest)));
         written = file.open() && file.write(data) == data.size() && file.flush()
                   && ::rename(localPath(file.fileName()).constData(), localPath(path).constData()) == 0;
         if (written)
@@ -156,10 +168,22 @@ QDateTime DiskCache::entryDate(const QString &path) const
     return date.isValid() ? date : info.lastModified();
 }
 
+void DiskCache::removeStaleTemporaries(const QDateTime &now)
+{
+    const QDateTime stale = now.addSecs(-StaleTemporarySeconds);
+    QDirIterator it(m_directory, {QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        if (isTemporaryName(it.fileName()) && it.fileInfo().lastModified() <= stale)
+            QFile::remove(it.filePath());
+    }
+}
+
 void DiskCache::removeExpiredData(const QDateTime &now)
 {
     if (!QFileInfo(m_directory).isDir())
         return;
+    removeStaleTemporaries(now);
     const QDateTime expiration =
         m_config.maxDiskAge < 0 ? QDateTime() : now.addMSecs(-qint64(m_config.maxDiskAge * 1000.0));
 

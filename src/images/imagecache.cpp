@@ -34,6 +34,8 @@ ImageCache::ImageCache(const QString &cachesDirectory, const QString &nameSpace,
                 removeExpiredData();
         });
     }
+    // What a crash in the middle of a write left behind goes at once, not only at the next expiry.
+    onIo([this] { m_disk->removeStaleTemporaries(QDateTime::currentDateTimeUtc()); });
 }
 
 ImageCache::~ImageCache()
