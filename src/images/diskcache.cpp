@@ -11,7 +11,10 @@
 #include <cstdio>
 #include <vector>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <sys/xattr.h>
 
 namespace {
@@ -56,8 +59,10 @@ quint64 allocatedSize(const QString &path)
 } // namespace
 
 DiskCache::DiskCache(const QString &directory, const ImageCacheConfig &config)
-    : m_directory(directory), m_config(config)
+    : m_directory(directory), m_prefix(QDir(directory).path()), m_config(config)
 {
+    if (!m_prefix.endsWith(QLatin1Char('/')))
+        m_prefix += QLatin1Char('/');
 }
 
 DiskCache::~DiskCache() = default;
@@ -73,19 +78,42 @@ QString DiskCache::fileName(const QString &key)
     return digest + QLatin1Char('.') + extension;
 }
 
-QString DiskCache::cachePath(const QString &key) const { return QDir(m_directory).filePath(fileName(key)); }
+QString DiskCache::cachePath(const QString &key) const
+{
+    // A screenful of icons asks for the same keys again and again; their paths are remembered
+    // (the digest and the URL parse cost more than the lookup).
+    if (const auto known = m_paths.constFind(key); known != m_paths.constEnd())
+        return *known;
+    if (m_paths.size() >= MaxRememberedPaths)
+        m_paths.clear();
+    return *m_paths.insert(key, m_prefix + fileName(key));
+}
 
 bool DiskCache::contains(const QString &key) const { return QFileInfo::exists(cachePath(key)); }
 
 QByteArray DiskCache::data(const QString &key) const
 {
-    QFile file(cachePath(key));
-    if (!file.open(QIODevice::ReadOnly))
+    // Plain system calls: one open, one status, one read of the exact size, no buffering.
+    const int fd = ::open(localPath(cachePath(key)).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); // a planted pipe must not block
+    if (fd < 0)
         return {};
-    const qint64 size = file.size();
-    if (size <= 0 || size > MaxEntryBytes)
-        return {};
-    return file.read(size);
+    QByteArray data;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 && status.st_size <= MaxEntryBytes) {
+        data.resize(qsizetype(status.st_size));
+        qsizetype done = 0;
+        while (done < data.size()) {
+            const ssize_t got = ::read(fd, data.data() + done, size_t(data.size() - done));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            done += got;
+        }
+        data.truncate(done); // a file cut short meanwhile reads as what is there
+    }
+    ::close(fd);
+    return data;
 }
 
 bool DiskCache::store(const QByteArray &data, const QString &key)

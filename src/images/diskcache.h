@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 // A directory of cached pictures, one file per cache key, named by the key's MD5 digest and
@@ -60,6 +61,10 @@ public:
 private:
     QDateTime entryDate(const QString &path) const;
 
+    static constexpr qsizetype MaxRememberedPaths = 4096;
+
     QString m_directory;
+    QString m_prefix; // the directory as entry paths begin with it
     ImageCacheConfig m_config;
+    mutable QHash<QString, QString> m_paths; // key -> entry path
 };
