@@ -6,11 +6,7 @@
 #include "loopbackserver.h"
 #include "urlerrors.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTcpServer>
-#include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 class TestImageFaults : public QObject
