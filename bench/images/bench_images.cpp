@@ -1,8 +1,11 @@
 // Remote picture loading against plain baselines, every figure measured in this run:
 //   memory hit          vs  a plain QImage load of the same file
-//   disk hit (60x60)    vs  a plain QImage load of the same file          goal: at most 1.3x
-//   200 icons, cold     vs  a naive loader (download, decode, next)      goal: at least 3x faster
+//   disk hit (60x60)    vs  a plain QImage load of the same file          goal: at most 1.1x,
+//                                                                          alone and 200 at once
+//   200 icons, cold     vs  a naive loader (download, decode, next)      goal: at least 6x faster
 //   200 icons, warm     vs  the same naive loader
+// Wall-clock medians, measured alternately with their baseline; the disk hits also in process
+// CPU time (all threads), which a machine shared with other work disturbs much less.
 // The loopback server answers after a simulated network round trip (default 10 ms; first
 // argument to change it), as a real icon server would; both loaders see the same server.
 #include "imagecache.h"
@@ -20,6 +23,7 @@
 #include <QNetworkReply>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <ctime>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -42,31 +46,55 @@ QByteArray pngOf(int size, QColor colour, int seed)
     return bytes;
 }
 
+struct Cost {
+    double wall; // microseconds
+    double cpu;  // microseconds of this process's CPU time, all threads
+};
+
+double cpuNow()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1000.0;
+}
+
+Cost measure(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    const double cpu = cpuNow();
+    timer.start();
+    work();
+    return {double(timer.nsecsElapsed()) / 1000.0, cpuNow() - cpu};
+}
+
+double middle(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // Median wall time in microseconds of `runs` calls.
 double median(int runs, const std::function<void()> &work)
 {
     std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    for (int i = 0; i < runs; ++i)
+        times.push_back(measure(work).wall);
+    return middle(times);
 }
 
 // Medians of both, measured alternately so that a busy machine slows both alike.
-std::pair<double, double> compare(int runs, const std::function<void()> &ours, const std::function<void()> &theirs)
+std::pair<Cost, Cost> compare(int runs, const std::function<void()> &ours, const std::function<void()> &theirs)
 {
-    std::vector<double> a, b;
+    std::vector<double> aw, ac, bw, bc;
     for (int i = 0; i < runs; ++i) {
-        a.push_back(median(1, ours));
-        b.push_back(median(1, theirs));
+        const Cost a = measure(ours);
+        const Cost b = measure(theirs);
+        aw.push_back(a.wall);
+        ac.push_back(a.cpu);
+        bw.push_back(b.wall);
+        bc.push_back(b.cpu);
     }
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    return {a[a.size() / 2], b[b.size() / 2]};
+    return {{middle(aw), middle(ac)}, {middle(bw), middle(bc)}};
 }
 
 void waitUntil(const std::function<bool()> &done)
@@ -78,6 +106,17 @@ void waitUntil(const std::function<bool()> &done)
 void report(const char *what, double ours, const char *baseline, double theirs, const char *goal)
 {
     std::printf("%-34s %10.1f us   %-26s %10.1f us   ratio %.2fx%s\n", what, ours, baseline, theirs, ours / theirs, goal);
+}
+
+// A figure with an upper bound on its ratio to the baseline, in wall-clock and CPU time.
+void reportBound(const char *what, const Cost &ours, const Cost &theirs, double bound)
+{
+    const double wall = ours.wall / theirs.wall;
+    const double cpu = ours.cpu / theirs.cpu;
+    std::printf("%-34s %10.1f us   %-26s %10.1f us   ratio %.2fx (goal <= %.2fx: %s)\n", what, ours.wall,
+                "plain QImage load", theirs.wall, wall, bound, wall <= bound ? "met" : "missed");
+    std::printf("%-34s %10.1f us   %-26s %10.1f us   ratio %.2fx (goal <= %.2fx: %s)\n", "  same, in CPU time", ours.cpu,
+                "", theirs.cpu, cpu, bound, cpu <= bound ? "met" : "missed");
 }
 
 struct Stack {
@@ -121,15 +160,85 @@ void loadOneAtATime(QNetworkAccessManager &network, const QList<QUrl> &urls)
     }
 }
 
+QList<QUrl> serveIcons(LoopbackServer &server, int latencyMs)
+{
+    server.start();
+    QList<QUrl> urls;
+    for (int i = 0; i < IconCount; ++i) {
+        const QByteArray path = "/icons/App" + QByteArray::number(i) + ".png";
+        LoopbackServer::Response response;
+        response.body = pngOf(60, QColor::fromHsv(i * 360 / IconCount, 200, 200), i);
+        response.headers = {{"Content-Type", "image/png"}};
+        response.delayMs = latencyMs;
+        server.route(path, response);
+        urls.append(server.url(QString::fromLatin1(path)));
+    }
+    return urls;
+}
+
 } // namespace
+
+// One kind of disk-hit work `count` times and nothing else, for instruction counts: run it
+// under callgrind with two counts and take the difference, which leaves out the start-up.
+int profile(const QString &kind, int count)
+{
+    QTemporaryDir work;
+    if (kind == QLatin1String("cold") || kind == QLatin1String("naive")) { // the 200 icons, `count` times
+        LoopbackServer server;
+        const QList<QUrl> urls = serveIcons(server, 0);
+        QNetworkAccessManager network;
+        for (int i = 0; i < count; ++i) {
+            if (kind == QLatin1String("naive"))
+                loadOneAtATime(network, urls);
+            else {
+                Stack fresh(work.filePath(QStringLiteral("cold%1").arg(i)));
+                loadAll(fresh.loader, urls);
+                fresh.cache.waitForDisk();
+            }
+        }
+        return 0;
+    }
+    const QByteArray icon = pngOf(60, Qt::darkCyan, 1);
+    const QString iconFile = work.filePath("icon.png");
+    QFile file(iconFile);
+    file.open(QIODevice::WriteOnly);
+    file.write(icon);
+    file.close();
+    const QUrl iconUrl(QStringLiteral("http://icons.invalid/TesselIcon.png"));
+    ImageCacheConfig diskOnly;
+    diskOnly.shouldCacheImagesInMemory = false;
+    Stack disk(work.filePath("disk"), diskOnly);
+    disk.cache.storeImage(QImage(iconFile), icon, ImageLoader::cacheKey(iconUrl), false, true);
+    disk.cache.waitForDisk();
+    int remaining = count;
+    for (int i = 0; i < count; ++i) {
+        if (kind == QLatin1String("plain")) {
+            const QImage image(iconFile);
+            remaining -= !image.isNull();
+            continue;
+        }
+        disk.loader.loadImage(iconUrl, [&remaining](const QImage &image, const QByteArray &, const ImageError &,
+                                                    ImageCache::CacheType, bool, const QUrl &) {
+            remaining -= !image.isNull();
+        });
+        if (kind == QLatin1String("alone"))
+            waitUntil([&remaining, count, i] { return remaining == count - i - 1; });
+    }
+    waitUntil([&remaining] { return remaining <= 0; });
+    return remaining == 0 ? 0 : 1;
+}
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    if (argc > 3 && QByteArray(argv[1]) == "--profile")
+        return profile(QString::fromLatin1(argv[2]), std::max(1, QByteArray(argv[3]).toInt()));
     const int latencyMs = argc > 1 ? std::max(0, QByteArray(argv[1]).toInt()) : 10;
+    const bool iconsOnly = argc > 2 && QByteArray(argv[2]) == "icons"; // second argument: skip the hits
     QTemporaryDir work;
 
     // --- hits of one 60 x 60 icon ---
+    if (!iconsOnly) {
     const QByteArray icon = pngOf(60, Qt::darkCyan, 1);
     const QString iconFile = work.filePath("icon.png");
     {
@@ -164,9 +273,9 @@ int main(int argc, char *argv[])
         Stack disk(work.filePath("disk"), diskOnly);
         disk.cache.storeImage(QImage(iconFile), icon, ImageLoader::cacheKey(iconUrl), false, true);
         disk.cache.waitForDisk();
-        // One hit alone: its latency includes two thread hand-offs, most of it the GUI
-        // thread's event loop waking up (the GUI thread is free meanwhile).
-        const double alone = median(2001, [&disk, &iconUrl] {
+        // One hit alone: its latency includes the two thread hand-offs the cache requires (to
+        // its input/output thread and back), most of it threads waking up.
+        const auto [alone, plainAlone] = compare(1001, [&disk, &iconUrl] {
             bool done = false;
             disk.loader.loadImage(iconUrl, [&done](const QImage &image, const QByteArray &, const ImageError &,
                                                    ImageCache::CacheType type, bool, const QUrl &) {
@@ -175,6 +284,9 @@ int main(int argc, char *argv[])
                     std::printf("  (disk miss)\n");
             });
             waitUntil([&done] { return done; });
+        }, [&iconFile] {
+            const QImage image(iconFile);
+            Q_UNUSED(image)
         });
         // A screenful asking at once, as a list of icons does: the cost of each hit.
         constexpr int Batch = 200;
@@ -195,24 +307,16 @@ int main(int argc, char *argv[])
                 Q_UNUSED(image)
             }
         });
-        report("disk hit, 60x60 PNG, 200 at once", batch / Batch, "plain QImage load", plainBatch / Batch,
-               "   (goal <= 1.30x)");
-        report("disk hit, 60x60 PNG, one alone", alone, "plain QImage load", plainLoad, "");
+        reportBound("disk hit, 60x60 PNG, 200 at once", {batch.wall / Batch, batch.cpu / Batch},
+                    {plainBatch.wall / Batch, plainBatch.cpu / Batch}, 1.1);
+        reportBound("disk hit, 60x60 PNG, one alone", alone, plainAlone, 1.1);
+    }
+
     }
 
     // --- 200 distinct icons over the loopback server ---
     LoopbackServer server;
-    server.start();
-    QList<QUrl> urls;
-    for (int i = 0; i < IconCount; ++i) {
-        const QByteArray path = "/icons/App" + QByteArray::number(i) + ".png";
-        LoopbackServer::Response response;
-        response.body = pngOf(60, QColor::fromHsv(i * 360 / IconCount, 200, 200), i);
-        response.headers = {{"Content-Type", "image/png"}};
-        response.delayMs = latencyMs;
-        server.route(path, response);
-        urls.append(server.url(QString::fromLatin1(path)));
-    }
+    const QList<QUrl> urls = serveIcons(server, latencyMs);
     std::printf("200 icons, server round trip %d ms:\n", latencyMs);
 
     QNetworkAccessManager naiveNetwork;
@@ -222,7 +326,7 @@ int main(int argc, char *argv[])
         loadAll(fresh.loader, urls);
         fresh.cache.waitForDisk(); // the files written count too
     }, [&naiveNetwork, &urls] { loadOneAtATime(naiveNetwork, urls); });
-    report("  cold: download, decode, store", cold, "naive one at a time", naive, "   (goal <= 0.33x)");
+    report("  cold: download, decode, store", cold.wall, "naive one at a time", naive.wall, "");
     {
         Stack filled(work.filePath("warm"));
         loadAll(filled.loader, urls);
@@ -232,7 +336,9 @@ int main(int argc, char *argv[])
         Stack relaunched(work.filePath("warm")); // memory empty, disk full
         loadAll(relaunched.loader, urls);
     });
-    report("  warm from disk", warm, "naive one at a time", naive, "");
-    std::printf("  naive loader is %.1fx slower than cold, %.1fx slower than warm\n", naive / cold, naive / warm);
+    report("  warm from disk", warm, "naive one at a time", naive.wall, "");
+    const double faster = naive.wall / cold.wall;
+    std::printf("  cold is %.2fx faster than the naive loader (goal >= 6x: %s); warm %.1fx\n", faster,
+                faster >= 6.0 ? "met" : "missed", naive.wall / warm);
     return 0;
 }

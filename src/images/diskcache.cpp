@@ -11,7 +11,10 @@
 #include <cstdio>
 #include <vector>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <sys/xattr.h>
 
 namespace {
@@ -33,6 +36,18 @@ QString pathExtension(const QString &key)
 
 QByteArray localPath(const QString &path) { return QFile::encodeName(path); }
 
+// The temporary name of an atomic write: "." + the 32-digit digest + "." + six random characters.
+QString temporaryTemplate(const QString &digest) { return QLatin1Char('.') + digest + QStringLiteral(".XXXXXX"); }
+
+bool isTemporaryName(const QString &name)
+{
+    if (name.size() != 40 || name[0] != QLatin1Char('.') || name[33] != QLatin1Char('.'))
+        return false;
+    return std::all_of(name.begin() + 1, name.begin() + 33, [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+    });
+}
+
 quint64 allocatedSize(const QString &path)
 {
     struct stat status {};
@@ -44,8 +59,10 @@ quint64 allocatedSize(const QString &path)
 } // namespace
 
 DiskCache::DiskCache(const QString &directory, const ImageCacheConfig &config)
-    : m_directory(directory), m_config(config)
+    : m_directory(directory), m_prefix(QDir(directory).path()), m_config(config)
 {
+    if (!m_prefix.endsWith(QLatin1Char('/')))
+        m_prefix += QLatin1Char('/');
 }
 
 DiskCache::~DiskCache() = default;
@@ -61,19 +78,42 @@ QString DiskCache::fileName(const QString &key)
     return digest + QLatin1Char('.') + extension;
 }
 
-QString DiskCache::cachePath(const QString &key) const { return QDir(m_directory).filePath(fileName(key)); }
+QString DiskCache::cachePath(const QString &key) const
+{
+    // A screenful of icons asks for the same keys again and again; their paths are remembered
+    // (the digest and the URL parse cost more than the lookup).
+    if (const auto known = m_paths.constFind(key); known != m_paths.constEnd())
+        return *known;
+    if (m_paths.size() >= MaxRememberedPaths)
+        m_paths.clear();
+    return *m_paths.insert(key, m_prefix + fileName(key));
+}
 
 bool DiskCache::contains(const QString &key) const { return QFileInfo::exists(cachePath(key)); }
 
 QByteArray DiskCache::data(const QString &key) const
 {
-    QFile file(cachePath(key));
-    if (!file.open(QIODevice::ReadOnly))
+    // Plain system calls: one open, one status, one read of the exact size, no buffering.
+    const int fd = ::open(localPath(cachePath(key)).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); // a planted pipe must not block
+    if (fd < 0)
         return {};
-    const qint64 size = file.size();
-    if (size <= 0 || size > MaxEntryBytes)
-        return {};
-    return file.read(size);
+    QByteArray data;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 && status.st_size <= MaxEntryBytes) {
+        data.resize(qsizetype(status.st_size));
+        qsizetype done = 0;
+        while (done < data.size()) {
+            const ssize_t got = ::read(fd, data.data() + done, size_t(data.size() - done));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            done += got;
+        }
+        data.truncate(done); // a file cut short meanwhile reads as what is there
+    }
+    ::close(fd);
+    return data;
 }
 
 bool DiskCache::store(const QByteArray &data, const QString &key)
@@ -88,7 +128,7 @@ bool DiskCache::store(const QByteArray &data, const QString &key)
         // The temporary name is short (the entry's own name may already be 255 bytes long) and
         // hidden, so the expiry pass and the counts never take it for an entry.
         const QString digest = fileName(key).left(32);
-        QTemporaryFile file(QDir(m_directory).filePath(QLatin1Char('.') + digest + QStringLiteral(".XXXXXX")));
+        QTemporaryFile file(QDir(m_directory).filePath(temporaryTemplate(digest)));
         written = file.open() && file.write(data) == data.size() && file.flush()
                   && ::rename(localPath(file.fileName()).constData(), localPath(path).constData()) == 0;
         if (written)
@@ -156,10 +196,22 @@ QDateTime DiskCache::entryDate(const QString &path) const
     return date.isValid() ? date : info.lastModified();
 }
 
+void DiskCache::removeStaleTemporaries(const QDateTime &now)
+{
+    const QDateTime stale = now.addSecs(-StaleTemporarySeconds);
+    QDirIterator it(m_directory, {QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        if (isTemporaryName(it.fileName()) && it.fileInfo().lastModified() <= stale)
+            QFile::remove(it.filePath());
+    }
+}
+
 void DiskCache::removeExpiredData(const QDateTime &now)
 {
     if (!QFileInfo(m_directory).isDir())
         return;
+    removeStaleTemporaries(now);
     const QDateTime expiration =
         m_config.maxDiskAge < 0 ? QDateTime() : now.addMSecs(-qint64(m_config.maxDiskAge * 1000.0));
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 // A directory of cached pictures, one file per cache key, named by the key's MD5 digest and
@@ -21,6 +22,9 @@ public:
     static constexpr const char *MetadataAttribute = "user.com.quillon.DiskCache";
     // An extension this long or longer would push the file name past the 255-byte name limit.
     static constexpr int MaxExtensionLength = 223;
+    // A hidden temporary file this old is left by a write that crashed, not one in progress
+    // (a write takes milliseconds), even in another instance sharing the directory.
+    static constexpr qint64 StaleTemporarySeconds = 10 * 60;
 
     DiskCache(const QString &directory, const ImageCacheConfig &config);
     virtual ~DiskCache();
@@ -46,6 +50,9 @@ public:
     // half of maxDiskSize when they exceed it.
     virtual void removeExpiredData(const QDateTime &now);
     void removeExpiredData() { removeExpiredData(QDateTime::currentDateTimeUtc()); }
+    // Deletes the temporary files of atomic writes that never finished (the expiry pass does
+    // this too).
+    void removeStaleTemporaries(const QDateTime &now);
 
     quint64 totalSize() const;
     quint64 count() const;
@@ -54,6 +61,10 @@ public:
 private:
     QDateTime entryDate(const QString &path) const;
 
+    static constexpr qsizetype MaxRememberedPaths = 4096;
+
     QString m_directory;
+    QString m_prefix; // the directory as entry paths begin with it
     ImageCacheConfig m_config;
+    mutable QHash<QString, QString> m_paths; // key -> entry path
 };

@@ -34,6 +34,8 @@ ImageCache::ImageCache(const QString &cachesDirectory, const QString &nameSpace,
                 removeExpiredData();
         });
     }
+    // What a crash in the middle of a write left behind goes at once, not only at the next expiry.
+    onIo([this] { m_disk->removeStaleTemporaries(QDateTime::currentDateTimeUtc()); });
 }
 
 ImageCache::~ImageCache()
@@ -63,9 +65,16 @@ std::shared_ptr<ImageCacheQuery> ImageCache::queryImage(const QString &key, Quer
         return query;
     }
     const bool cacheInMemory = m_config.shouldCacheImagesInMemory;
-    onIo([this, key, query, completion = std::move(completion), cacheInMemory] {
-        if (query->isCancelled())
+    ++m_queriesQueued;
+    onIo([this, key, query, completion = std::move(completion), cacheInMemory]() mutable {
+        // While more queries wait behind this one, its answer waits for theirs: one wake-up of
+        // the owner for a screenful of hits.
+        const bool more = --m_queriesQueued > 0;
+        if (query->isCancelled()) {
+            if (!more)
+                m_results->release();
             return;
+        }
         QByteArray data = m_disk->data(key);
         QImage image;
         if (!data.isEmpty()) {
@@ -75,10 +84,13 @@ std::shared_ptr<ImageCacheQuery> ImageCache::queryImage(const QString &key, Quer
             else if (cacheInMemory)
                 m_memory->insert(key, image);
         }
-        onOwner([query, completion, image, data] {
-            if (!query->isCancelled())
-                completion(image, data, image.isNull() ? CacheType::None : CacheType::Disk);
-        });
+        m_results->post(
+            [query = std::move(query), completion = std::move(completion), image = std::move(image),
+             data = std::move(data)] {
+                if (!query->isCancelled())
+                    completion(image, data, image.isNull() ? CacheType::None : CacheType::Disk);
+            },
+            more && !image.isNull()); // a miss goes at once: its download should start
     });
     return query;
 }

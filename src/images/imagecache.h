@@ -81,4 +81,5 @@ private:
     std::unique_ptr<OwnerInbox> m_results; // disk results on their way to this cache's thread
     std::unique_ptr<WorkQueue> m_io;
     std::atomic_bool m_expiryQueued{false};
+    std::atomic_int m_queriesQueued{0}; // disk queries posted and not yet started
 };

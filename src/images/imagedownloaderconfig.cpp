@@ -9,12 +9,18 @@ ImageDownloaderConfig::ImageDownloaderConfig()
         acceptableStatusCodes.insert(status);
 }
 
-int ImageDownloaderConfig::effectiveTimeoutMs() const
+namespace {
+int milliseconds(double seconds, int fallbackMs)
 {
-    if (!(downloadTimeout > 0)) // also NaN
-        return 15000;
-    return std::max(1, int(std::lround(std::min(downloadTimeout, 86400.0) * 1000.0)));
+    if (!(seconds > 0)) // also NaN
+        return fallbackMs;
+    return std::max(1, int(std::lround(std::min(seconds, 86400.0) * 1000.0)));
 }
+} // namespace
+
+int ImageDownloaderConfig::effectiveTimeoutMs() const { return milliseconds(downloadTimeout, 15000); }
+
+int ImageDownloaderConfig::effectiveDeadlineMs() const { return milliseconds(downloadDeadline, 60000); }
 
 ImageDownloaderConfig &ImageDownloaderConfig::defaultConfig()
 {

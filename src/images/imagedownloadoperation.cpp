@@ -13,6 +13,8 @@ ImageDownloadOperation::ImageDownloadOperation(const QUrl &url, quint64 id, cons
 {
     m_timeout.setSingleShot(true);
     connect(&m_timeout, &QTimer::timeout, this, &ImageDownloadOperation::onTimeout);
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &ImageDownloadOperation::onTimeout);
 }
 
 ImageDownloadOperation::~ImageDownloadOperation() { stopReply(); }
@@ -44,11 +46,15 @@ void ImageDownloadOperation::start(QNetworkAccessManager *network, const QHash<Q
     connect(m_reply, &QNetworkReply::finished, this, &ImageDownloadOperation::onFinished);
     // Like a request timeout interval: the time allowed without any data arriving.
     m_timeout.start(m_config.effectiveTimeoutMs());
+    // A server dripping a byte now and then never trips the timeout above; this ends it.
+    m_deadline.start(m_config.effectiveDeadlineMs());
 }
 
 void ImageDownloadOperation::abort()
 {
     m_done = true;
+    m_timeout.stop();
+    m_deadline.stop();
     stopReply();
 }
 
@@ -98,6 +104,7 @@ void ImageDownloadOperation::onFinished()
     if (m_done || !m_reply)
         return;
     m_timeout.stop();
+    m_deadline.stop();
     if (!readBody())
         return;
     QNetworkReply *reply = m_reply;
@@ -145,6 +152,7 @@ void ImageDownloadOperation::fail(const ImageError &error)
         return;
     m_done = true;
     m_timeout.stop();
+    m_deadline.stop();
     m_data.clear();
     stopReply();
     emit failed(error);
@@ -157,7 +165,9 @@ void ImageDownloadOperation::stopReply()
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     disconnect(reply, nullptr, this, nullptr);
-    if (reply->isRunning())
-        reply->abort();
+    // Deleting the reply stops its request. abort() is not used: when the network thread has
+    // already queued the reply's own failure, that failure arrives after the abort's
+    // cancellation and Qt reports the double ending ("this method must only be called once").
+    // Later, not at once: this may run inside one of the reply's own signals.
     reply->deleteLater();
 }

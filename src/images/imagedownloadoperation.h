@@ -14,7 +14,7 @@ class QNetworkAccessManager;
 class QNetworkReply;
 
 // One network fetch of one URL for the image downloader: sends the request, collects the
-// body up to the size limit, watches the timeout and judges the response. It reports either
+// body up to the size limit, watches the timeout and the overall deadline and judges the response. It reports either
 // the body (for decoding) or an error, exactly once. Lives on the downloader's thread.
 class ImageDownloadOperation : public QObject
 {
@@ -53,6 +53,7 @@ private:
     QPointer<QNetworkReply> m_reply;
     QByteArray m_data;
     QTimer m_timeout;
+    QTimer m_deadline;
     double m_lastReported = -1;
     bool m_started = false;
     bool m_done = false;

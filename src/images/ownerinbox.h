@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -16,13 +17,22 @@ public:
     OwnerInbox(const OwnerInbox &) = delete;
     OwnerInbox &operator=(const OwnerInbox &) = delete;
 
-    void post(std::function<void()> task);
+    // With `hold`, the owner is not woken for this task alone: a worker that knows more results
+    // follow lets them gather, so a screenful of cache hits wakes the owner once rather than
+    // once each. Held tasks go with the next post without hold, with release(), or once the
+    // oldest has waited MaxHoldMs.
+    void post(std::function<void()> task, bool hold = false);
+    void release();
+
+    static constexpr int MaxHoldMs = 8; // half a frame
 
 private:
+    void wakeLocked(std::unique_lock<std::mutex> &lock);
     void runReady();
 
     QObject *m_owner;
     std::mutex m_mutex;
     std::deque<std::function<void()>> m_tasks;
+    std::chrono::steady_clock::time_point m_oldest; // of the tasks waiting, while no wake is posted
     bool m_wakePosted = false;
 };
