@@ -64,21 +64,6 @@ TestCase {
         return rows(phone).filter(name => name !== "Nell Newcomer")
     }
 
-    function test_authorizedListsTheBookSortedByGivenName() {
-        store.grant()
-        const phone = open()
-        compare(exampleRows(phone), sorted)
-        compare(findChild(phone, "contactsTitle").text, "Contacts")
-    }
-
-    function test_deniedShowsOneBlankRowAndNeverAsks() {
-        store.deny()
-        const phone = open()
-        wait(100)
-        verify(!store.promptShown, "a denied permission must not prompt")
-        compare(rows(phone), [" "])
-    }
-
     // The prompt shows only while a request waits and lets no touch through; the answer is kept.
     function test_promptAnswer_data() {
         return [
@@ -116,6 +101,7 @@ TestCase {
         store.grant()
         const phone = open()
         compare(exampleRows(phone), sorted)
+        compare(findChild(phone, "contactsTitle").text, "Contacts")
         verify(rows(phone).indexOf("Nell Newcomer") < 0)
         mouseClick(findChild(phone, "keypadTab"))
         compare(store.importContacts(Qt.resolvedUrl("../data/one-more-contact.vcf")), "Imported 1 contact")
