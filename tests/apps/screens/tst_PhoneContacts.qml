@@ -58,10 +58,10 @@ TestCase {
         return names
     }
 
-    // The rows of the example book; the one added by another test is left out.
+    // The rows of the example book; those added by other tests are left out.
     function exampleRows(phone) {
         tryVerify(() => findChild(phone, "contactsList").count >= 12, 2000, "the list was not filled")
-        return rows(phone).filter(name => name !== "Nell Newcomer")
+        return rows(phone).filter(name => name !== "Nell Newcomer" && name !== "Fern Latecomer")
     }
 
     // The prompt shows only while a request waits and lets no touch through; the answer is kept.
@@ -102,13 +102,15 @@ TestCase {
         const phone = open()
         compare(exampleRows(phone), sorted)
         compare(findChild(phone, "contactsTitle").text, "Contacts")
-        verify(rows(phone).indexOf("Nell Newcomer") < 0)
+        const before = rows(phone)
         mouseClick(findChild(phone, "keypadTab"))
-        compare(store.importContacts(Qt.resolvedUrl("../data/one-more-contact.vcf")), "Imported 1 contact")
+        compare(store.importContacts(Qt.resolvedUrl("../data/late-contact.vcf")), "Imported 1 contact")
         mouseClick(findChild(phone, "contactsTab"))
-        tryCompare(findChild(phone, "contactsList"), "count", 13)
-        verify(rows(phone).indexOf("Nell Newcomer") === 8, "the new contact is not in its sorted place")
+        tryCompare(findChild(phone, "contactsList"), "count", before.length + 1)
+        before.splice(5, 0, "Fern Latecomer") // after "Emi Nakamura"
+        compare(rows(phone), before)
     }
+
     Component {
         id: menuComponent
         HardwareMenu {
@@ -157,8 +159,7 @@ TestCase {
         menu.importDialog.selectedFile = Qt.resolvedUrl("../data/one-more-contact.vcf")
         menu.importDialog.accepted()
         menu.importDialog.accepted()
-        compare(notices.count, 2)
-        verify(/^(Imported 1 contact|Every contact in one-more-contact.vcf is already present)$/.test(notices.signalArguments[0][0]))
-        compare(notices.signalArguments[1][0], "Every contact in one-more-contact.vcf is already present")
+        compare(notices.signalArguments.map(a => a[0]),
+                ["Imported 1 contact", "Every contact in one-more-contact.vcf is already present"])
     }
 }
