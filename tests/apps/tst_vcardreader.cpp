@@ -94,6 +94,7 @@ private slots:
             << card("N:Van der\r\n Berg;Piet\r\n", "2.1") << "Piet" << "Van der Berg" << QVariant();
         QTest::newRow("escaped characters")
             << card("N:O\\;Brien\\, Jr.;Se\\\\an\\nX;;;\r\n") << QString("Se\\an\nX") << "O;Brien, Jr." << QVariant();
+        QTest::newRow("a trailing backslash is kept") << card("FN:Back\\\r\n") << "Back\\" << "" << QVariant();
         QTest::newRow("FN when there is no N")
             << card("FN:Larkspur Plumbing\\, Ltd\r\nTEL:12\r\n") << "Larkspur Plumbing, Ltd" << "" << QVariant("12");
         QTest::newRow("FN when N names nobody") << card("N:;;;;\r\nFN:Harbour Office\r\n") << "Harbour Office" << ""
