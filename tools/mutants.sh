@@ -16,7 +16,10 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 # folder | sources | the tests that check them (a ctest regex)
 folders=(
     "app|src/app/*.cpp|^tst_(settingsstore|clock|wallpaperfiles|commandline|app_qml)$"
-    "apps|src/apps/*/*.cpp|^tst_(calculatormodel|phonecontactsmodel|apps_qml)$"
+    "phone|src/apps/phone/*.cpp src/platform/vcardreader.cpp src/platform/desktopcontactsstore.cpp|^tst_(phonecontactsmodel|vcard.*|desktopcontactsstore|apps_qml)$"
+    "calculator|src/apps/calculator/*.cpp|^tst_(calculatormodel|apps_qml)$"
+    "settings|src/apps/settings/*.cpp|^tst_(settingsmodels|settings.*_qml|wallpaperchoice|security_.*)$"
+    "browser|src/apps/browser/*.cpp|^tst_(browsermodels|browser_qml)$"
     "platform|src/platform/*.cpp|^tst_(platform|vcard.*|desktopcontactsstore|torch|lockmodels)$"
     "ui|src/ui/*.cpp|^tst_(symboltable|assetcatalog|appearance|ui_qml)$"
     "lock|src/lock/*.cpp|^tst_(lockmodels|torch|lock_qml)$"

@@ -68,29 +68,20 @@ private slots:
     }
     void cleanup() { kestrel::setDiagnosticSink(nullptr); }
 
-    void startsWithOneBlankRow()
-    {
-        PhoneContactsModel model;
-        QCOMPARE(model.rowCount(), 1);
-        const QModelIndex row = model.index(0);
-        QCOMPARE(row.data(PhoneContactsModel::FirstNameRole).toString(), QString());
-        QCOMPARE(row.data(PhoneContactsModel::LastNameRole).toString(), QString());
-        QVERIFY(row.data(PhoneContactsModel::PhoneNumberRole).isNull());
-        QVERIFY(!row.data(PhoneContactsModel::IdRole).toString().isEmpty());
-    }
-
     void permissionDecidesTheRefresh_data()
     {
         QTest::addColumn<ContactsStore::Authorization>("status");
         QTest::addColumn<bool>("grant");
         QTest::addColumn<int>("requests");
         QTest::addColumn<bool>("refreshed");
+        QTest::addColumn<QStringList>("said");
         using A = ContactsStore::Authorization;
-        QTest::newRow("authorized: no request") << A::Authorized << false << 0 << true;
-        QTest::newRow("not determined, allowed") << A::NotDetermined << true << 1 << true;
-        QTest::newRow("not determined, refused") << A::NotDetermined << false << 1 << false;
-        QTest::newRow("restricted asks and is refused") << A::Restricted << false << 1 << false;
-        QTest::newRow("denied asks and is refused") << A::Denied << false << 1 << false;
+        QTest::newRow("authorized: no request") << A::Authorized << false << 0 << true << QStringList();
+        QTest::newRow("not determined, allowed") << A::NotDetermined << true << 1 << true << QStringList();
+        QTest::newRow("not determined, refused") << A::NotDetermined << false << 1 << false << QStringList();
+        QTest::newRow("restricted asks and is refused") << A::Restricted << false << 1 << false << QStringList();
+        QTest::newRow("denied asks and is refused") << A::Denied << false << 1 << false << QStringList();
+        QTest::newRow("unknown says error, asks nothing") << A::Unknown << true << 0 << false << QStringList{"error"};
     }
 
     void permissionDecidesTheRefresh()
@@ -116,24 +107,16 @@ private slots:
             QCOMPARE(*model.contacts().last().phoneNumber, "1");
             QVERIFY(!model.contacts().first().phoneNumber);
         } else {
+            // The one blank row a screen starts with stays.
             QTest::qWait(50);
             QCOMPARE(store.enumerations, 0);
-            QCOMPARE(rows(model), QStringList{" "});
+            QCOMPARE(model.rowCount(), 1);
+            const QModelIndex row = model.index(0);
+            QCOMPARE(row.data(PhoneContactsModel::FirstNameRole).toString() + row.data(PhoneContactsModel::LastNameRole).toString(), "");
+            QVERIFY(row.data(PhoneContactsModel::PhoneNumberRole).isNull());
+            QVERIFY(!row.data(PhoneContactsModel::IdRole).toString().isEmpty());
         }
-        QVERIFY(g_diagnostics.isEmpty());
-    }
-
-    void unknownStatusSaysErrorAndDoesNothing()
-    {
-        FakeContactsStore store;
-        store.status = ContactsStore::Authorization::Unknown;
-        PhoneContactsModel model;
-        model.setStore(&store);
-        model.requestContactsAccess();
-        QTest::qWait(20);
-        QCOMPARE(g_diagnostics, QStringList{"error"});
-        QCOMPARE(store.requests, 0);
-        QCOMPARE(store.enumerations, 0);
+        QTEST(g_diagnostics, "said");
     }
 
     void everyAppearanceReadsAgain()

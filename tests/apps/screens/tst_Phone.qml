@@ -44,7 +44,7 @@ TestCase {
     // Every time the app opens: on Contacts, with nothing typed.
     function test_opensOnContactsWithAnEmptyNumber() {
         let phone = openKeypad()
-        type(phone, ["7"])
+        type(phone, "7")
         phone.destroy()
         phone = open()
         compare(phone.currentTab, 0)
@@ -53,106 +53,56 @@ TestCase {
         compare(phone.keypad.PhoneNumber, "")
     }
 
-    function test_keysTypeTheirMainCharacter_data() {
+    // Each key types its main character (never its letters, nor "+" for 0), with no length limit,
+    // and Call hands the number over once and keeps it.
+    function test_typeAndCall_data() {
         return [
-            { tag: "digits", keys: ["1", "2", "3", "4", "5", "6", "7", "8", "9"], number: "123456789" },
-            { tag: "zero is zero, not plus", keys: ["0"], number: "0" },
-            { tag: "star and hash", keys: ["*", "#", "0", "6", "#"], number: "*#06#" },
+            { tag: "digits", keys: "5550100" },
+            { tag: "zero is zero, not plus", keys: "0" },
+            { tag: "service code", keys: "*#06#" },
+            { tag: "many hashes", keys: "1##2" },
+            { tag: "every key, forty long", keys: "123456789*0#".repeat(3) + "1234" },
         ]
     }
 
-    function test_keysTypeTheirMainCharacter(data) {
+    function test_typeAndCall(data) {
         const phone = openKeypad()
         type(phone, data.keys)
-        compare(numberText(phone), data.number)
-        compare(phone.keypad.PhoneNumber, data.number)
+        compare(numberText(phone), data.keys)
+        compare(phone.keypad.PhoneNumber, data.keys)
+        verify(findChild(phone, "phoneNumber").width <= phone.width, "the number runs off the screen")
+        const before = TestSupport.handOffs().length
+        mouseClick(findChild(phone, "callButton"))
+        compare(TestSupport.handOffs().slice(before), ["tel:" + data.keys])
+        compare(phone.keypad.PhoneNumber, data.keys, "calling keeps the number")
     }
 
-    // Twelve 85 point keys in rows of three, "*" "0" "#" last.
-    function test_keyFaces() {
-        const phone = openKeypad()
-        for (const k of "123456789*0#") {
-            const key = findChild(phone, "key_" + k)
-            compare(key.width, 85, k + " width")
-            compare(key.height, 85, k + " height")
-        }
-        const star = findChild(phone, "key_*"), zero = findChild(phone, "key_0"), one = findChild(phone, "key_1")
-        verify(star.mapToItem(phone, 0, 0).y > one.mapToItem(phone, 0, 0).y + 3 * 85, "* is not on the fourth row")
-        compare(zero.mapToItem(phone, 0, 0).y, star.mapToItem(phone, 0, 0).y)
-    }
-
-    function test_callRowFollowsTheNumber() {
+    // Empty: a space holds the line, no delete button, Call does nothing. Delete takes the last
+    // character; the call row shifts with the delete button and back.
+    function test_deleteAndTheCallRow() {
         const phone = openKeypad()
         const call = findChild(phone, "callButton")
         const del = findChild(phone, "deleteButton")
-        compare(numberText(phone), " ", "an empty number keeps its line with a space")
-        verify(!del.visible, "no delete button while nothing is typed")
         const idleX = call.mapToItem(phone, 0, 0).x
-
-        type(phone, ["4"])
-        compare(numberText(phone), "4", "the first key replaces the space")
+        const before = TestSupport.handOffs().length
+        mouseClick(call)
+        compare(TestSupport.handOffs().length, before)
+        compare(numberText(phone), " ")
+        verify(!del.visible, "no delete button while nothing is typed")
+        type(phone, "1*2#")
         verify(del.visible)
         verify(call.mapToItem(phone, 0, 0).x !== idleX || del.width === 0, "the call row did not shift")
-
-        mouseClick(del)
+        for (const left of ["1*2", "1*", "1", ""]) {
+            mouseClick(del)
+            compare(phone.keypad.PhoneNumber, left)
+        }
         compare(numberText(phone), " ")
-        compare(phone.keypad.PhoneNumber, "")
         verify(!del.visible, "deleting the last character must remove the delete button")
         compare(call.mapToItem(phone, 0, 0).x, idleX)
-    }
-
-    function test_deleteRemovesTheLastCharacter() {
-        const phone = openKeypad()
-        type(phone, ["1", "*", "2", "#"])
-        mouseClick(findChild(phone, "deleteButton"))
-        compare(phone.keypad.PhoneNumber, "1*2")
-        mouseClick(findChild(phone, "deleteButton"))
-        compare(phone.keypad.PhoneNumber, "1*")
-    }
-
-    function test_callHandsTheNumberOver_data() {
-        return [
-            { tag: "digits", keys: ["5", "5", "5", "0", "1", "0", "0"] },
-            { tag: "service code", keys: ["*", "#", "0", "6", "#"] },
-            { tag: "many hashes", keys: ["1", "#", "#", "2"] },
-        ]
-    }
-
-    function test_callHandsTheNumberOver(data) {
-        const phone = openKeypad()
-        type(phone, data.keys)
-        const before = TestSupport.handOffs().length
-        mouseClick(findChild(phone, "callButton"))
-        const handOffs = TestSupport.handOffs()
-        compare(handOffs.length, before + 1, "one hand-off per call")
-        compare(handOffs[handOffs.length - 1], "tel:" + data.keys.join(""))
-        compare(phone.keypad.PhoneNumber, data.keys.join(""), "calling keeps the number")
-    }
-
-    function test_emptyCallFaceDoesNothing() {
-        const phone = openKeypad()
-        const before = TestSupport.handOffs().length
-        mouseClick(findChild(phone, "callButton"))
-        compare(TestSupport.handOffs().length, before)
-    }
-
-    function test_switchingTabsKeepsTheNumber() {
-        const phone = openKeypad()
-        type(phone, ["9", "8"])
+        type(phone, "98")
         mouseClick(findChild(phone, "contactsTab"))
         verify(findChild(phone, "contactsPage").visible)
         mouseClick(findChild(phone, "keypadTab"))
-        compare(numberText(phone), "98")
-    }
-
-    function test_longNumbersHaveNoLimit() {
-        const phone = openKeypad()
-        const keys = []
-        for (let i = 0; i < 40; ++i)
-            keys.push(String(i % 10))
-        type(phone, keys)
-        compare(phone.keypad.PhoneNumber, keys.join(""))
-        const shown = findChild(phone, "phoneNumber")
-        verify(shown.width <= phone.width, "the number runs off the screen")
+        compare(numberText(phone), "98", "switching tabs keeps the number")
     }
 }

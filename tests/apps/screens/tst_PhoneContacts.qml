@@ -5,7 +5,7 @@ import Kestrel.Apps.Phone
 import Kestrel.Platform
 import Kestrel.Testing
 
-// The contacts tab against the simulator's own address book and permission.
+// The contacts tab against the simulator's own address book, permission prompt and menu.
 TestCase {
     id: testCase
     name: "PhoneContacts"
@@ -58,58 +58,108 @@ TestCase {
         return names
     }
 
-    // The rows of the example book; the one added by another test is left out.
+    // The rows of the example book; those added by other tests are left out.
     function exampleRows(phone) {
         tryVerify(() => findChild(phone, "contactsList").count >= 12, 2000, "the list was not filled")
-        return rows(phone).filter(name => name !== "Nell Newcomer")
+        return rows(phone).filter(name => name !== "Nell Newcomer" && name !== "Fern Latecomer")
     }
 
-    function test_authorizedListsTheBookSortedByGivenName() {
-        store.grant()
-        const phone = open()
-        compare(exampleRows(phone), sorted)
-        compare(findChild(phone, "contactsTitle").text, "Contacts")
+    // The prompt shows only while a request waits and lets no touch through; the answer is kept.
+    function test_promptAnswer_data() {
+        return [
+            { tag: "OK", button: "okButton", status: ContactsStore.Authorized },
+            { tag: "Don\u2019t Allow", button: "dontAllowButton", status: ContactsStore.Denied },
+        ]
     }
 
-    function test_deniedShowsOneBlankRowAndNeverAsks() {
-        store.deny()
-        const phone = open()
-        wait(100)
-        verify(!store.promptShown, "a denied permission must not prompt")
-        compare(rows(phone), [" "])
-    }
-
-    function test_firstRequestAsksAndOkFillsTheList() {
-        const phone = open()
-        tryVerify(() => store.promptShown, 1000, "no prompt while the permission is not determined")
-        compare(rows(phone), [" "], "the blank row stays while the prompt waits")
-        mouseClick(findChild(phone.parent, "okButton"))
-        compare(exampleRows(phone), sorted)
-        compare(store.authorization, ContactsStore.Authorized)
-    }
-
-    function test_dontAllowKeepsTheBlankRowAndIsRemembered() {
+    function test_promptAnswer(data) {
         let phone = open()
-        tryVerify(() => store.promptShown)
-        mouseClick(findChild(phone.parent, "dontAllowButton"))
-        verify(!store.promptShown)
-        wait(100)
-        compare(rows(phone), [" "])
-        compare(store.authorization, ContactsStore.Denied)
+        const prompt = findChild(phone.parent, "contactsPermissionPrompt")
+        tryVerify(() => prompt.visible, 1000, "no prompt while the permission is not determined")
+        compare(findChild(prompt, "promptTitle").text, "\u201CKestrel\u201D Would Like to Access Your Contacts")
+        compare(findChild(prompt, "dontAllowButton").contentItem.text, "Don\u2019t Allow")
+        compare(findChild(prompt, "okButton").contentItem.text, "OK")
+        compare(rows(phone), [" "], "the blank row stays while the prompt waits")
+        const tab = findChild(phone, "keypadTab")
+        mouseClick(phone.parent, tab.mapToItem(phone.parent, 0, 0).x + 5, tab.mapToItem(phone.parent, 0, 0).y + 5)
+        verify(!findChild(phone, "keypadPage").visible, "the prompt let a touch through")
+        mouseClick(findChild(prompt, data.button))
+        verify(!prompt.visible)
+        compare(store.authorization, data.status)
+        if (data.status === ContactsStore.Authorized) {
+            compare(exampleRows(phone), sorted)
+        } else {
+            wait(100)
+            compare(rows(phone), [" "])
+        }
         phone = open()
         wait(100)
-        verify(!store.promptShown, "asked again after Don\u2019t Allow")
+        verify(!store.promptShown, "asked again after an answer")
     }
 
     function test_everyAppearanceOfTheTabReadsAgain() {
         store.grant()
         const phone = open()
         compare(exampleRows(phone), sorted)
-        verify(rows(phone).indexOf("Nell Newcomer") < 0)
+        compare(findChild(phone, "contactsTitle").text, "Contacts")
+        const before = rows(phone)
         mouseClick(findChild(phone, "keypadTab"))
-        compare(store.importContacts(Qt.resolvedUrl("../data/one-more-contact.vcf")), "Imported 1 contact")
+        compare(store.importContacts(Qt.resolvedUrl("../data/late-contact.vcf")), "Imported 1 contact")
         mouseClick(findChild(phone, "contactsTab"))
-        tryCompare(findChild(phone, "contactsList"), "count", 13)
-        verify(rows(phone).indexOf("Nell Newcomer") === 8, "the new contact is not in its sorted place")
+        tryCompare(findChild(phone, "contactsList"), "count", before.length + 1)
+        before.splice(5, 0, "Fern Latecomer") // after "Emi Nakamura"
+        compare(rows(phone), before)
+    }
+
+    Component {
+        id: menuComponent
+        HardwareMenu {
+            device: AppContext.device
+            simulator: AppContext.simulator
+            biometrics: AppContext.biometrics
+            contacts: AppContext.contacts
+        }
+    }
+
+    SignalSpy { id: notices; target: AppContext.simulator; signalName: "notice" }
+
+    function menuTitled(menu, title) {
+        for (let i = 0; i < menu.count; ++i)
+            if (menu.menuAt(i).title === title)
+                return menu.menuAt(i)
+        return null
+    }
+
+    function menuItem(menu, name) {
+        const contacts = menuTitled(menu, "Contacts")
+        verify(contacts, "no Contacts menu")
+        for (let i = 0; i < contacts.count; ++i)
+            if (contacts.itemAt(i).objectName === name)
+                return contacts.itemAt(i)
+        fail("no menu item " + name)
+    }
+
+    // The simulator's hardware menu sets the permission and imports a chosen file.
+    function test_contactsMenu() {
+        const menu = createTemporaryObject(menuComponent, testCase)
+        verify(menuTitled(menu, "Hardware"), "the existing Hardware menu must stay")
+        const status = menuItem(menu, "contactsPermissionItem")
+        compare(status.text, "Permission: Not Determined")
+        menuItem(menu, "grantContactsItem").triggered()
+        compare(store.authorization, ContactsStore.Authorized)
+        compare(status.text, "Permission: Authorized")
+        menuItem(menu, "denyContactsItem").triggered()
+        compare(store.authorization, ContactsStore.Denied)
+        menuItem(menu, "resetContactsItem").triggered()
+        compare(store.authorization, ContactsStore.NotDetermined)
+
+        compare(menuItem(menu, "importContactsItem").text, "Import Contacts\u2026")
+        verify(menu.importDialog.nameFilters[0].indexOf("*.vcf") >= 0)
+        notices.clear()
+        menu.importDialog.selectedFile = Qt.resolvedUrl("../data/one-more-contact.vcf")
+        menu.importDialog.accepted()
+        menu.importDialog.accepted()
+        compare(notices.signalArguments.map(a => a[0]),
+                ["Imported 1 contact", "Every contact in one-more-contact.vcf is already present"])
     }
 }

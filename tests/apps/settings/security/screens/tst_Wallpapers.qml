@@ -43,6 +43,11 @@ TestCase {
         return item
     }
     function page() { return stack.currentItem }
+    // Nothing is cut off, on either phone (this file also runs on the one with a home button).
+    function fits(what) {
+        wait(50)
+        compare(TestSupport.clippedControls(stack), [], what + " on " + AppContext.device.profile)
+    }
     function stored() { return [lockName.value, homeName.value, lockCustom.value, homeCustom.value] }
     function openStills() {
         tap("chooseNewWallpaperRow")
@@ -59,12 +64,19 @@ TestCase {
     function waitReady(image) { tryVerify(() => image.status === Image.Ready, 3000, "picture never loaded") }
 
     function test_marsForTheLockScreenOnly() {
-        openStills()
+        fits("the Wallpaper page")
+        tap("chooseNewWallpaperRow")
+        tryVerify(() => page().objectName === "chooseNewWallpaper" && !stack.busy)
+        fits("Choose")
+        tap("stillsEntry")
+        tryVerify(() => page().objectName === "stillsWallpapers" && !stack.busy)
+        fits("Stills")
         compare(page().title, "Wallpaper")
         const set = chooseStill("Mars")
         compare(findChild(set, "setPreview").source, Assets.url("Mars"))
         tap("setButton", set)
         tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 1)
+        fits("the Set page and its action sheet")
         tap("setLockScreenButton", set)
         compare(stored(), ["Mars", "Wallpaper", false, false])
         tryVerify(() => !page().navigationBarHidden && page().title === "Wallpaper", 1000, "stills not back after setting")

@@ -68,6 +68,11 @@ TestCase {
     function dots() {
         return [1, 2, 3, 4, 5, 6].filter(i => findChild(shown("enterPasscode") || shown("makePasscode"), "keypadDot" + i).name === "circle.fill").length
     }
+    // Nothing is cut off, on either phone (this file also runs on the one with a home button).
+    function fits(what) {
+        waitForItemPolished(settings.stack.currentItem)
+        compare(TestSupport.clippedControls(settings), [], what + " on " + AppContext.device.profile)
+    }
     function stored(key, fallback) {
         const v = TestSupport.storedSetting(key)
         return v === undefined ? fallback : String(v)
@@ -76,6 +81,7 @@ TestCase {
     function test_gateAsksThenRemembersUntilSettingsCloses() {
         open(true, "123456")
         verify(shown("enterPasscode"), "a six-digit passcode must be asked for")
+        fits("Enter Passcode")
         compare(gate().title, "Enter Passcode")
         type("12")
         compare(dots(), 2)
@@ -103,6 +109,7 @@ TestCase {
     function test_turnOffAndOnThenMakeAPasscode() {
         open(false, "424242")
         tryVerify(() => shown("passcodeList") !== null)
+        fits("the passcode list")
         verify(!shown("changePasscodeButton").visible, "no Change Passcode while off")
         compare(shown("turnPasscodeButton").text, "Turn Passcode On")
         tap("turnPasscodeButton")
@@ -123,6 +130,7 @@ TestCase {
         tap("changePasscodeButton")
         tryVerify(() => shown("makePasscode") !== null)
         compare(stored("App_Passcode", "x"), "")
+        fits("Make A Passcode")
         type("987")
         compare(dots(), 3)
         compare(stored("App_Passcode", ""), "987")
