@@ -90,31 +90,43 @@ private slots:
         QTest::newRow("first cancelled mid-download") << true;
     }
 
+    // The second load comes from another thread: it still completes on the loader's thread.
     void twoSimultaneousLoadsShareOneRequest()
     {
         QFETCH(bool, cancelFirst);
         Rig rig;
         rig.server.route("/shared.png", png(Qt::blue, 300)); // long enough to cancel one share while it runs
         const auto first = start(rig.loader, rig.url("/shared.png"));
-        const auto second = start(rig.loader, rig.url("/shared.png"));
-        QTRY_COMPARE(rig.downloader.downloadCount(), 1);
+        std::shared_ptr<Load> second;
+        std::unique_ptr<QThread> worker(QThread::create([&] { second = start(rig.loader, rig.url("/shared.png")); }));
+        worker->start();
+        QVERIFY(worker->wait(5000));
+        QTRY_COMPARE(rig.loader.runningOperationCount(), 2);
+        rig.cache.waitForDisk(); // both cache misses are answered: both loads wait on the download
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.downloader.downloadCount(), 1);
         if (cancelFirst) {
             first->operation->cancel();
             QCOMPARE(first->error.code, int(ImageError::Cancelled));
         }
-        QCOMPARE(wait(second).image.pixelColor(4, 4), QColor(Qt::blue));
+        const Load shared = wait(second);
+        QVERIFY(shared.onGuiThread);
+        QCOMPARE(shared.image.pixelColor(4, 4), QColor(Qt::blue));
         QTRY_COMPARE(rig.downloader.downloadCount(), 0);
         QCOMPARE(first->calls + second->calls, 2);
         QCOMPARE(first->image.isNull(), cancelFirst);
         QCOMPARE(rig.server.hits("/shared.png"), 1);
     }
 
-    // A damaged file already under the picture's name is a miss, replaced by the download.
-    void downloadsAreStoredInBothLevelsUnderTheDigestName()
+    // Downloads land in memory and, under the digest name, on disk, where a damaged file is a miss
+    // the download replaces; a load cancelled while the disk is asked downloads nothing; a cache
+    // that cannot write keeps pictures in memory.
+    void downloadsAreCachedOnBothLevels()
     {
         Rig rig;
         const Response served = png();
         rig.server.route("/icons/TesselIcon.png", served);
+        rig.server.route("/m.png", png());
         const QUrl url = rig.url("/icons/TesselIcon.png");
         const QString name =
             QCryptographicHash::hash(url.toString(QUrl::FullyEncoded).toUtf8(), QCryptographicHash::Md5).toHex() + ".png";
@@ -123,15 +135,31 @@ private slots:
         QVERIFY(load(rig.loader, url).error.isNull());
         rig.cache.waitForDisk();
         QCOMPARE(rig.files(), QStringList{name});
-
         QCOMPARE(load(rig.loader, url).type, ImageCache::CacheType::Memory);
+
         rig.cache.clearMemory();
+        const auto cancelled = start(rig.loader, url);
+        QCOMPARE(cancelled->calls, 0); // the disk is asked on its own thread
+        cancelled->operation->cancel();
+        QCOMPARE(cancelled->error.message, QString("Operation cancelled by user during querying the cache"));
+        rig.cache.waitForDisk();
+        QTest::qWait(20);
+        QCOMPARE(cancelled->calls, 1);
+        rig.cache.clearMemory(); // the disk read may have gone on into memory
         const Load fromDisk = load(rig.loader, url);
         QCOMPARE(fromDisk.type, ImageCache::CacheType::Disk);
         QCOMPARE(fromDisk.data, served.body);
         QCOMPARE(fromDisk.image.pixelColor(4, 4), QColor(Qt::red));
         QCOMPARE(load(rig.loader, url).type, ImageCache::CacheType::Memory); // a disk hit goes back to memory
         QCOMPARE(rig.server.requests().size(), 1);
+
+        QVERIFY(QDir(rig.cache.diskCachePath()).removeRecursively() && ImageTestData::writeFile(rig.cache.diskCachePath(), "x"));
+        QVERIFY(load(rig.loader, rig.url("/m.png")).error.isNull());
+        rig.cache.waitForDisk();
+        QCOMPARE(load(rig.loader, rig.url("/m.png")).type, ImageCache::CacheType::Memory);
+        rig.cache.clearMemory();
+        QCOMPARE(load(rig.loader, rig.url("/m.png")).type, ImageCache::CacheType::None);
+        QCOMPARE(rig.server.hits("/m.png"), 2);
     }
 
     void failuresReportAndBlockByTheirKind_data()
@@ -250,7 +278,7 @@ private slots:
                      qPrintable(agent));
             QVERIFY2(!request.headers.contains("cookie"), "a cookie was sent");
         }
-        context->imageCache()->waitForDisk();
+        context->imageCache()->waitForDisk(); // and the pictures are kept where the shell's caches go
         QVERIFY(QFileInfo(root.filePath("Caches/com.quillon.ImageCache/default")).isDir());
     }
 
@@ -286,49 +314,6 @@ private slots:
         QCOMPARE(loads[8]->error.message, QString("Operation cancelled by user before sending the request"));
         QCOMPARE(rig.downloader.queuedDownloadCount(), 1);
         QVERIFY(!rig.loader.isFailedUrl(rig.url("/slow8.png")));
-    }
-
-    void cancelWhileQueryingTheCacheReportsItAndDownloadsNothing()
-    {
-        Rig rig;
-        rig.cache.storeImage(ImageTestData::image(4, 4, Qt::red), {}, ImageLoader::cacheKey(rig.url("/c.png")));
-        rig.cache.waitForDisk();
-        rig.cache.clearMemory();
-        const auto load = start(rig.loader, rig.url("/c.png"));
-        QCOMPARE(load->calls, 0); // the disk is asked on its own thread
-        load->operation->cancel();
-        QCOMPARE(load->error.message, QString("Operation cancelled by user during querying the cache"));
-        rig.cache.waitForDisk();
-        QTest::qWait(20);
-        QCOMPARE(load->calls, 1);
-        QCOMPARE(rig.server.requests().size(), 0);
-        QCOMPARE(rig.loader.runningOperationCount(), 0);
-    }
-
-    void unwritableCacheKeepsPicturesInMemory()
-    {
-        Rig rig;
-        QVERIFY(ImageTestData::writeFile(rig.dir.filePath(ImageCache::QueueName), "x")); // where the cache's folder goes
-        rig.server.route("/m.png", png());
-        const QUrl url = rig.url("/m.png");
-        QVERIFY(load(rig.loader, url).error.isNull());
-        rig.cache.waitForDisk();
-        QCOMPARE(load(rig.loader, url).type, ImageCache::CacheType::Memory);
-        rig.cache.clearMemory();
-        QCOMPARE(load(rig.loader, url).type, ImageCache::CacheType::None);
-        QCOMPARE(rig.server.hits("/m.png"), 2);
-    }
-
-    void loadsFromAnotherThreadCompleteOnTheLoadersThread()
-    {
-        Rig rig;
-        rig.server.route("/t.png", png());
-        std::shared_ptr<Load> load;
-        std::unique_ptr<QThread> worker(QThread::create([&rig, &load] { load = start(rig.loader, rig.url("/t.png")); }));
-        worker->start();
-        QVERIFY(worker->wait(5000));
-        const Load outcome = wait(load);
-        QVERIFY(outcome.error.isNull() && outcome.onGuiThread);
     }
 };
 
