@@ -3,7 +3,6 @@
 #include "loopbackserver.h"
 
 #include <QBuffer>
-#include <QColor>
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
@@ -53,11 +52,12 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// A one-byte file last read and last modified the given numbers of seconds before `now`.
-inline bool writeAgedFile(const QString &path, const QDateTime &now, qint64 modifiedAgo, qint64 readAgo = 0)
+// A file last read and last modified the given numbers of seconds before `now`.
+inline bool writeAgedFile(const QString &path, const QDateTime &now, qint64 modifiedAgo, qint64 readAgo = 0,
+                          const QByteArray &bytes = "x")
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush()
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
         && file.setFileTime(now.addSecs(-readAgo), QFileDevice::FileAccessTime)
         && file.setFileTime(now.addSecs(-modifiedAgo), QFileDevice::FileModificationTime);
 }

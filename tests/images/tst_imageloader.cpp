@@ -19,15 +19,8 @@ namespace {
 
 // A loopback server, and a cache, a downloader and a loader on a temporary directory.
 struct Rig {
-    explicit Rig(const ImageDownloaderConfig &config = {}) : downloader(config, QStringLiteral("TestAgent/1.0"))
-    {
-        server.start();
-    }
-    ~Rig()
-    {
-        loader.cancelAll();
-        cache.waitForDisk();
-    }
+    explicit Rig(const ImageDownloaderConfig &config = {}) : downloader(config, QStringLiteral("TestAgent/1.0")) { server.start(); }
+    ~Rig() { loader.cancelAll(); cache.waitForDisk(); }
     QUrl url(const QString &path) const { return server.url(path); }
     QStringList files() const { return QDir(cache.diskCachePath()).entryList(QDir::Files); }
 
@@ -64,16 +57,12 @@ std::shared_ptr<Load> start(ImageLoader &loader, const QUrl &url, ImageLoader::O
     return load;
 }
 
-Load wait(const std::shared_ptr<Load> &load)
-{
-    if (!QTest::qWaitFor([&load] { return load->calls > 0; }, 10000))
-        qWarning("the load never completed");
-    return *load;
-}
-
 Load load(ImageLoader &loader, const QUrl &url, ImageLoader::Options options = {})
 {
-    return wait(start(loader, url, options));
+    const auto started = start(loader, url, options);
+    if (!QTest::qWaitFor([&started] { return started->calls > 0; }, 10000))
+        qWarning("the load never completed");
+    return *started;
 }
 
 } // namespace
@@ -109,9 +98,9 @@ private slots:
             first->operation->cancel();
             QCOMPARE(first->error.code, int(ImageError::Cancelled));
         }
-        const Load shared = wait(second);
-        QVERIFY(shared.onGuiThread);
-        QCOMPARE(shared.image.pixelColor(4, 4), QColor(Qt::blue));
+        QTRY_VERIFY(second->calls > 0);
+        QVERIFY(second->onGuiThread);
+        QCOMPARE(second->image.pixelColor(4, 4), QColor(Qt::blue));
         QTRY_COMPARE(rig.downloader.downloadCount(), 0);
         QCOMPARE(first->calls + second->calls, 2);
         QCOMPARE(first->image.isNull(), cancelFirst);
@@ -177,9 +166,7 @@ private slots:
         QTest::addColumn<bool>("blocks");
         const QString image = ImageError::Domain, url = UrlErrors::Domain, undecodable = "Downloaded image decode failed";
         const auto answer = [](int status, const QByteArray &body) { return Response{status, body, {}, 0, false, false}; };
-        const auto row = [](const char *name, const QString &address = {}) -> QTestData & {
-            return QTest::newRow(name) << address;
-        };
+        const auto row = [](const char *name, const QString &address = {}) -> QTestData & { return QTest::newRow(name) << address; };
         row("404") << answer(404, "no such picture") << image << 2001
                    << "Download marked as failed because of invalid response status code 404" << 404 << true;
         // A server's trouble passes: it must not blank a picture for the rest of the run.
@@ -231,30 +218,14 @@ private slots:
         // (Qt itself sends a request again once when the connection drops before an answer.)
         const int hits = rig.server.hits("/p.png");
         const Load again = load(rig.loader, url);
-        if (blocks) {
-            QCOMPARE(again.error.code, int(ImageError::BlackListed));
-            QCOMPARE(again.error.message, QString("Image url is blacklisted"));
-            QCOMPARE(rig.server.hits("/p.png"), hits);
-        } else {
-            QCOMPARE(again.error.code, code);
-            QVERIFY2(!address.isEmpty() || rig.server.hits("/p.png") > hits, "a passing failure was not tried again");
-        }
+        QCOMPARE(again.error.code, blocks ? int(ImageError::BlackListed) : code);
+        QVERIFY(!blocks || again.error.message == "Image url is blacklisted");
+        QVERIFY2(blocks ? rig.server.hits("/p.png") == hits : (!address.isEmpty() || rig.server.hits("/p.png") > hits),
+                 "a blocked address was asked for again, or a passing failure was not");
+        // The retry option asks a blocked address again all the same.
+        QVERIFY(!blocks || load(rig.loader, url, ImageLoader::RetryFailed).error.code == code);
+        QVERIFY(!blocks || !address.isEmpty() || rig.server.hits("/p.png") > hits);
         QVERIFY(rig.files().isEmpty());
-    }
-
-    void retryFailedOptionLoadsABlockedUrlAndUnblocksIt()
-    {
-        Rig rig;
-        int served = 0;
-        rig.server.route("/flaky.png", [&served](const LoopbackServer::Request &) {
-            return ++served == 1 ? Response{200, "garbage", {}, 0, false, false} : png();
-        });
-        const QUrl url = rig.url("/flaky.png");
-        QCOMPARE(load(rig.loader, url).error.code, int(ImageError::BadImageData));
-        QCOMPARE(load(rig.loader, url).error.code, int(ImageError::BlackListed));
-        QVERIFY(load(rig.loader, url, ImageLoader::RetryFailed).error.isNull());
-        QVERIFY(!rig.loader.isFailedUrl(url));
-        QCOMPARE(load(rig.loader, url).type, ImageCache::CacheType::Memory);
     }
 
     void requestsCarryTheDefaultHeadersAndNoCookies()
@@ -262,14 +233,12 @@ private slots:
         LoopbackServer server;
         server.start();
         TempDataRoot root;
-        AppContext *context = root.context();
         Response withCookie = png();
         withCookie.headers.emplaceBack("Set-Cookie", "session=abc; Path=/");
         server.route("/a.png", withCookie);
         server.route("/b.png", png());
-        QVERIFY(load(*context->imageLoader(), server.url("/a.png")).error.isNull());
-        QVERIFY(load(*context->imageLoader(), server.url("/b.png")).error.isNull());
-
+        for (const char *path : {"/a.png", "/b.png"})
+            QVERIFY(load(*root.context()->imageLoader(), server.url(path)).error.isNull());
         QCOMPARE(server.requests().size(), 2);
         for (const LoopbackServer::Request &request : server.requests()) {
             QCOMPARE(request.headers.value("accept"), QByteArray("image/*,*/*;q=0.8"));
@@ -278,7 +247,7 @@ private slots:
                      qPrintable(agent));
             QVERIFY2(!request.headers.contains("cookie"), "a cookie was sent");
         }
-        context->imageCache()->waitForDisk(); // and the pictures are kept where the shell's caches go
+        root.context()->imageCache()->waitForDisk(); // and the pictures are kept where the shell's caches go
         QVERIFY(QFileInfo(root.filePath("Caches/com.quillon.ImageCache/default")).isDir());
     }
 
@@ -305,7 +274,6 @@ private slots:
 
         const auto &running = loads[rig.server.requests().first().path.mid(5, 1).toInt()];
         running->operation->cancel();
-        QCOMPARE(running->error.code, int(ImageError::Cancelled));
         QCOMPARE(running->error.message, QString("Operation cancelled by user during sending the request"));
         QTRY_COMPARE(rig.server.requests().size(), 7);
 
