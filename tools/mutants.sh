@@ -13,7 +13,8 @@ export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 0700 "$XDG_RUNTIME_DIR"
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
-# folder | sources | the tests that check them (a ctest regex)
+# folder | sources | the tests that check them (a ctest regex). The maker site check is left out:
+# it compares generated files and cannot notice a fault in the C++ (and takes a minute a run).
 folders=(
     "app|src/app/*.cpp|^tst_(settingsstore|clock|wallpaperfiles|commandline|app_qml)$"
     "phone|src/apps/phone/*.cpp src/platform/vcardreader.cpp src/platform/desktopcontactsstore.cpp|^tst_(phonecontactsmodel|vcard.*|desktopcontactsstore|apps_qml)$"
@@ -25,7 +26,7 @@ folders=(
     "lock|src/lock/*.cpp|^tst_(lockmodels|torch|lock_qml)$"
     "home|src/home/*.cpp|^tst_home"
     "images|src/images/*.cpp|^tst_(image|webimage)"
-    "maker|maker/*.cpp|^(tst_makerserver|maker_site_current)$"
+    "maker|maker/*.cpp|^tst_makerserver$"
     "packages|src/packages/*.cpp|^tst_(packagesources|repositoryfetch|packages_qml|packages_touchid_qml)$"
     "store|src/store/*.cpp|^tst_store"
 )

@@ -31,17 +31,11 @@ bool LoopbackServer::start() { return m_server.listen(QHostAddress::LocalHost, 0
 
 quint16 LoopbackServer::port() const { return m_server.serverPort(); }
 
-QUrl LoopbackServer::url(const QString &path) const
-{
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
-}
+QUrl LoopbackServer::url(const QString &path) const { return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path)); }
 
 void LoopbackServer::route(const QByteArray &path, Handler handler) { m_routes.insert(path, std::move(handler)); }
 
-void LoopbackServer::route(const QByteArray &path, const Response &response)
-{
-    route(path, [response](const Request &) { return response; });
-}
+void LoopbackServer::route(const QByteArray &path, const Response &response) { route(path, [response](const Request &) { return response; }); }
 
 void LoopbackServer::onReadyRead(QTcpSocket *socket)
 {
@@ -53,26 +47,17 @@ void LoopbackServer::onReadyRead(QTcpSocket *socket)
     const QList<QByteArray> lines = buffer.left(end).split('\n');
     buffer.remove(0, end + 4); // requests here carry no body
     const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-    Request request;
-    request.method = first.value(0);
-    request.path = first.value(1);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const int colon = lines[i].indexOf(':');
-        if (colon > 0)
-            request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
+    Request request{first.value(0), first.value(1), {}};
+    for (const QByteArray &line : lines.mid(1)) {
+        if (const int colon = line.indexOf(':'); colon > 0)
+            request.headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
     }
     m_requests.append(request);
     const QByteArray routeKey = request.path.split('?').value(0);
     ++m_hits[routeKey];
-
-    Response response;
-    if (auto it = m_routes.constFind(routeKey); it != m_routes.constEnd())
-        response = (*it)(request);
-    else
-        response = Response{404, "not found", {}, 0, false, false};
-
-    QPointer<QTcpSocket> guarded(socket);
-    QTimer::singleShot(response.delayMs, this, [this, guarded, response] {
+    const auto handler = m_routes.constFind(routeKey);
+    const Response response = handler != m_routes.constEnd() ? (*handler)(request) : Response{404, "not found", {}, 0, false, false};
+    QTimer::singleShot(response.delayMs, this, [this, guarded = QPointer<QTcpSocket>(socket), response] {
         if (guarded)
             answer(guarded, response);
     });
@@ -80,21 +65,17 @@ void LoopbackServer::onReadyRead(QTcpSocket *socket)
 
 void LoopbackServer::answer(QTcpSocket *socket, const Response &response)
 {
-    if (response.dropConnection) {
-        socket->abort();
-        return;
-    }
+    if (response.dropConnection)
+        return socket->abort();
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
     for (const auto &[name, value] : response.headers)
         head += name + ": " + value + "\r\n";
     if (!response.endless)
         head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    head += "Connection: close\r\n\r\n";
-    socket->write(head);
+    socket->write(head + "Connection: close\r\n\r\n");
     if (!response.endless) {
         socket->write(response.body);
-        socket->disconnectFromHost();
-        return;
+        return socket->disconnectFromHost();
     }
     // Endless: keep the pipe full until the client hangs up.
     const QByteArray chunk = response.body.isEmpty() ? QByteArray(64 * 1024, 'x') : response.body;

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QByteArray>
 #include <QHash>
 #include <QMap>
-#include <QObject>
 #include <QTcpServer>
 #include <QUrl>
 #include <functional>

@@ -1,6 +1,5 @@
 // Runs the QML tests of one folder against the real screens: every test file gets its own
 // engine and an application context on its own empty data root.
-#include "appcontext.h"
 #ifdef KESTREL_QML_TEST_WEBENGINE
 #include "browserengine.h"
 #endif
@@ -15,6 +14,7 @@
 #include <QQuickStyle>
 #include <QtQuickTest/quicktest.h>
 #include <memory>
+#include <utility>
 
 class QmlTestSetup : public QObject
 {
@@ -47,15 +47,13 @@ public slots:
         context->installInto(*engine);
         m_support = std::make_unique<TestSupport>(context);
         s_current = m_support.get();
-        static const bool registered = [] {
-            qmlRegisterSingletonType<TestSupport>("Kestrel.Testing", 1, 0, "TestSupport",
-                                                  [](QQmlEngine *, QJSEngine *) -> QObject * {
-                                                      QJSEngine::setObjectOwnership(s_current, QJSEngine::CppOwnership);
-                                                      return s_current;
-                                                  });
-            return true;
-        }();
-        Q_UNUSED(registered)
+        static bool registered = false;
+        if (!std::exchange(registered, true)) {
+            qmlRegisterSingletonType<TestSupport>("Kestrel.Testing", 1, 0, "TestSupport", [](QQmlEngine *, QJSEngine *) -> QObject * {
+                QJSEngine::setObjectOwnership(s_current, QJSEngine::CppOwnership);
+                return s_current;
+            });
+        }
     }
 
 private:

@@ -1,11 +1,11 @@
 #include "testsupport.h"
 
-#include "accessibilitywalker.h"
-#include "appcontext.h"
-
+#include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSet>
 #include <QSettings>
+#include <algorithm>
 
 namespace {
 
@@ -19,10 +19,8 @@ bool isText(const QQuickItem *item)
 
 bool hasTapHandler(const QQuickItem *item)
 {
-    for (const QObject *child : item->children())
-        if (child->inherits("QQuickTapHandler"))
-            return true;
-    return false;
+    const QObjectList &children = item->children();
+    return std::any_of(children.begin(), children.end(), [](const QObject *child) { return child->inherits("QQuickTapHandler"); });
 }
 
 bool isPicture(const QQuickItem *item)
@@ -42,27 +40,24 @@ bool isControl(const QQuickItem *item)
     return isText(item) || isPicture(item) || item->inherits("QQuickAbstractButton") || hasTapHandler(item);
 }
 
-QString typeName(const QObject *object)
-{
-    QString name = QString::fromLatin1(object->metaObject()->className()).section(QStringLiteral("_QML"), 0, 0);
-    return name.startsWith(QLatin1String("QQuick")) ? name.mid(6) : name;
-}
-
 QString describe(const QQuickItem *item, const QRectF &rect)
 {
-    QString line = item->objectName().isEmpty() ? typeName(item) : item->objectName();
+    QString line = item->objectName();
+    if (line.isEmpty()) { // the QML type's name
+        line = QString::fromLatin1(item->metaObject()->className()).section(QStringLiteral("_QML"), 0, 0);
+        line = line.startsWith(QLatin1String("QQuick")) ? line.mid(6) : line;
+    }
     QString text = item->property("text").toString();
     // A symbol's glyph is a private-use character; its name says more.
     if (!text.isEmpty() && QChar::category(text.toUcs4().constFirst()) == QChar::Other_PrivateUse)
         text = item->parentItem() ? item->parentItem()->property("name").toString() : QString();
     if (!text.isEmpty())
         line += QStringLiteral(" \"%1\"").arg(text.left(40));
-    if (item->objectName().isEmpty()) {
-        for (const QQuickItem *up = item->parentItem(); up; up = up->parentItem())
-            if (!up->objectName().isEmpty()) {
-                line += QStringLiteral(" in ") + up->objectName();
-                break;
-            }
+    for (const QQuickItem *up = item->parentItem(); up && item->objectName().isEmpty(); up = up->parentItem()) {
+        if (!up->objectName().isEmpty()) {
+            line += QStringLiteral(" in ") + up->objectName();
+            break;
+        }
     }
     return line + QStringLiteral(" at (%1, %2) %3 x %4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
 }
@@ -117,32 +112,63 @@ struct FitWalk
     }
 };
 
-} // namespace
+// What a screen reader could not announce: every visible, enabled control (a button, a touch
+// area, a text field, anything Tab reaches) must have an accessible node with an interactive role
+// and a name, its own or that of the item it sits in (a touch area filling a label).
+const QSet<QAccessible::Role> Interactive = {
+    QAccessible::Button,   QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+    QAccessible::EditableText, QAccessible::Link, QAccessible::ListItem,    QAccessible::MenuItem,
+    QAccessible::PageTab,  QAccessible::Slider,   QAccessible::SpinBox};
 
-TestSupport::TestSupport(AppContext *context, QObject *parent) : QObject(parent), m_context(context) {}
-
-QString TestSupport::dataRoot() const { return m_context->dataRoot(); }
-
-void TestSupport::clearSettings() { m_context->settings()->clear(); }
-
-void TestSupport::setSetting(const QString &key, const QVariant &value)
+QAccessibleInterface *interactiveNode(QQuickItem *item)
 {
-    m_context->settings()->setValue(key, value);
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(item);
+    return node && Interactive.contains(node->role()) ? node : nullptr;
 }
+
+// A MouseArea's own `enabled` property hides Item's: it alone says whether it takes touches.
+bool reachable(const QQuickItem *item)
+{
+    return item->isVisible() && item->opacity() > 0 && item->isEnabled() && item->property("enabled").toBool();
+}
+
+bool takesInput(const QQuickItem *item)
+{
+    return item->inherits("QQuickMouseArea") || item->inherits("QQuickAbstractButton")
+        || item->inherits("QQuickTextInput") || item->activeFocusOnTab();
+}
+
+QString path(const QQuickItem *item)
+{
+    const QString name = item->objectName().isEmpty() ? item->metaObject()->className() : item->objectName();
+    return item->parentItem() ? item->parentItem()->objectName() + QLatin1Char('/') + name : name;
+}
+
+void walkAccessible(QQuickItem *item, QStringList &faults)
+{
+    if (!reachable(item))
+        return;
+    // A touch area speaks through itself or the item it sits in, two levels up at most (a
+    // key's MouseArea inside its drawn label inside the key).
+    const bool control = takesInput(item);
+    QAccessibleInterface *node = interactiveNode(item);
+    QQuickItem *up = item->parentItem();
+    for (int level = 0; control && !node && up && level < 2; ++level, up = up->parentItem())
+        node = interactiveNode(up);
+    if (control && !node)
+        faults.append(path(item) + QStringLiteral(": no accessible role"));
+    else if (node && node->text(QAccessible::Name).trimmed().isEmpty())
+        faults.append(path(item) + QStringLiteral(": no accessible name"));
+    for (QQuickItem *child : item->childItems())
+        walkAccessible(child, faults);
+}
+
+} // namespace
 
 QVariant TestSupport::storedSetting(const QString &key) const
 {
-    QSettings raw(m_context->settings()->filePath(), QSettings::IniFormat);
-    return raw.value(key);
+    return QSettings(m_context->settings()->filePath(), QSettings::IniFormat).value(key);
 }
-
-void TestSupport::setNow(const QString &isoLocalTime)
-{
-    m_context->clock()->setFixedNow(isoLocalTime.isEmpty() ? QDateTime()
-                                                           : QDateTime::fromString(isoLocalTime, Qt::ISODate));
-}
-
-QStringList TestSupport::handOffs() const { return m_context->urlOpener()->handOffs(); }
 
 int TestSupport::objectCount(QObject *root) const
 {
@@ -170,4 +196,12 @@ QStringList TestSupport::clippedControls(QQuickItem *screen) const
     walk.visit(screen, everywhere, 1.0);
     return walk.clipped;
 }
-QStringList TestSupport::unnamedControls(QQuickItem *screen) const { return AccessibilityWalker::unnamedControls(screen); }
+QStringList TestSupport::unnamedControls(QQuickItem *screen) const
+{
+    // As with a screen reader running: controls fill in their roles only then.
+    QAccessible::setActive(true);
+    QStringList faults;
+    if (screen)
+        walkAccessible(screen, faults);
+    return faults;
+}
