@@ -48,12 +48,7 @@ TestCase {
     function reached() {
         return named(app, []).filter(i => forbidden.indexOf(i.objectName) >= 0).map(i => i.objectName)
     }
-    function opaque(item) {
-        for (let p = item; p; p = p.parent)
-            if (p.opacity < 0.99)
-                return false
-        return true
-    }
+    function opaque(item) { for (let p = item; p; p = p.parent) if (p.opacity < 0.99) return false; return true }
     // Visible, named controls of the screen shown (not one fading), never the digit 0 (the passcode's).
     function controls() {
         return named(app, []).filter(i => i.visible && i.width > 0 && i.height > 0 && i.objectName !== "key0" && opaque(i)
@@ -95,19 +90,5 @@ TestCase {
         for (let i = 0; i < 6; ++i)
             mouseClick(findChild(app, "key0"))
         tryVerify(() => reached().indexOf("homeScreen") >= 0, 3000, "the passcode did not open the phone")
-    }
-
-    // A first launch whose settings already carry a passcode ends its setup on the lock screen.
-    function test_setupEndsLocked() {
-        TestSupport.setSetting("Setup_Complete", false)
-        app = createTemporaryObject(appComponent, testCase)
-        const area = findChild(app, "swipeArea")
-        verify(area, "no setup screen")
-        mouseDrag(area, area.width / 2, area.height - 5, 0, -area.height + 10)
-        tryVerify(() => findChild(app, "lockContent") !== null, 3000, "setup did not end on the lock screen")
-        AppContext.homePressed()
-        wait(300)
-        compare(reached(), [])
-        verify(findChild(app, "lockSymbol").name === "lock.fill")
     }
 }
