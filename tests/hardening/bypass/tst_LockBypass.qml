@@ -49,9 +49,11 @@ TestCase {
         return named(app, []).filter(i => forbidden.indexOf(i.objectName) >= 0).map(i => i.objectName)
     }
     function opaque(item) { for (let p = item; p; p = p.parent) if (p.opacity < 0.99) return false; return true }
-    // Visible, named controls of the screen shown (not one fading), never the digit 0 (the passcode's).
+    // Visible, named controls of the screen shown (not one fading), never the digit 0 (the
+    // passcode's) nor a whole screen (a tap on its middle would land on some control at random).
     function controls() {
         return named(app, []).filter(i => i.visible && i.width > 0 && i.height > 0 && i.objectName !== "key0" && opaque(i)
+                                     && i.width * i.height < app.width * app.height / 2
                                      && i.mapToItem(app, i.width / 2, i.height / 2).x >= 0
                                      && i.mapToItem(app, i.width / 2, i.height / 2).y < app.height)
     }
@@ -70,7 +72,7 @@ TestCase {
                 AppContext.urlOpener.open(["http://127.0.0.1:1/", "tel:555", "kestrel://home", "itms-services://?action=download-manifest"][step % 4])
             // The control tapped least so far, so that the walk covers every screen it reaches.
             tryVerify(() => controls().length > 0, 2000, "nothing to tap at step " + step)
-            const target = controls().reduce((best, c) => (seen[c.objectName] || 0) < (seen[best.objectName] || 0) ? c : best)
+            const target = controls().reduce((best, c) => (seen[c.objectName] || 0) <= (seen[best.objectName] || 0) ? c : best)
             seen[target.objectName] = (seen[target.objectName] || 0) + 1
             mouseClick(target)
             wait(step % 5 === 0 ? 400 : 20) // let some transitions finish, catch others half way
