@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets (clang, in their own build folder) and runs each for FUZZ_SECONDS,
 # growing its corpus under fuzz/corpus/<target> from the seeds in fuzz/seeds/<target>. Findings
 # (crash-*, timeout-*, oom-*) are written to fuzz/findings/<target>/. A summary line per target
-# (executions, seconds, findings) goes to fuzz/findings/summary.txt.
+# (executions, seconds, corpus size, findings) goes to fuzz/findings/summary.txt.
 #   tools/run-fuzz.sh [build-dir] [target...]     (defaults: build-fuzz, every target)
 # Each run appends to fuzz/findings/summary.txt.
 set -eu
@@ -33,7 +33,8 @@ for target in $TARGETS; do
     mkdir -p "$corpus" "$findings"
     log=$findings/run.log
     # A picture or document that takes over 10 s, or 2 GiB, is a finding like a crash.
-    if "$BUILD_DIR/fuzz/$target" "$corpus" "fuzz/seeds/$target" -dict=fuzz/json.dict \
+    # Niced: fuzzing takes what CPU is idle, never a build's or a test's.
+    if nice -n "${FUZZ_NICE:-19}" "$BUILD_DIR/fuzz/$target" "$corpus" "fuzz/seeds/$target" -dict=fuzz/json.dict \
         -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
         -artifact_prefix="$findings/" -print_final_stats=1 > "$log" 2>&1; then
         result=ok
@@ -44,6 +45,8 @@ for target in $TARGETS; do
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     secs=$(sed -n 's/^stat::.*//; s/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\2/p' "$log" | tail -1)
     count=$(find "$findings" -name 'crash-*' -o -name 'timeout-*' -o -name 'oom-*' -o -name 'leak-*' | wc -l)
-    echo "$target: ${runs:-?} executions, ${secs:-$FUZZ_SECONDS} s, $count findings ($result)" | tee -a "$SUMMARY"
+    files=$(find "$corpus" -type f | wc -l)
+    echo "$target: ${runs:-?} executions, ${secs:-$FUZZ_SECONDS} s, corpus $files files, $count findings ($result)" \
+        | tee -a "$SUMMARY"
 done
 exit $status

@@ -8,11 +8,13 @@
 #include <QNetworkReply>
 #include <QPointer>
 #include <QThreadPool>
+#include <QTimer>
 #include <QUrl>
 
 namespace apiCall {
 
-void getUpdates(QNetworkAccessManager *network, const QString &address, QObject *receiver, Completion completion)
+void getUpdates(QNetworkAccessManager *network, const QString &address, QObject *receiver, Completion completion,
+                int deadlineMs)
 {
     const QUrl url(address, QUrl::StrictMode);
     if (!network || !receiver || !url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
@@ -24,6 +26,8 @@ void getUpdates(QNetworkAccessManager *network, const QString &address, QObject 
         if (received > MaxUpdateBodyBytes || total > MaxUpdateBodyBytes)
             reply->abort();
     });
+    QObject::connect(receiver, &QObject::destroyed, reply, &QNetworkReply::abort);
+    QTimer::singleShot(deadlineMs, reply, &QNetworkReply::abort);
     QObject::connect(reply, &QNetworkReply::finished, reply,
                      [reply, guard = QPointer<QObject>(receiver), completion = std::move(completion)] {
         reply->deleteLater();
