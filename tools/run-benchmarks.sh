@@ -8,6 +8,10 @@ status=0
 for bench in "$build"/bin/bench_*; do
     case "$(basename "$bench")" in bench_minimalwindow) continue ;; esac
     echo "== $(basename "$bench")"
+    started=$SECONDS
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$bench" || status=1
+    echo "   ($(basename "$bench"): $((SECONDS - started)) s)"
 done
+# All of them are meant to finish within 5 minutes on a 2-core machine.
+echo "== all benchmarks: $SECONDS s (load average $(cut -d' ' -f1-3 /proc/loadavg))"
 exit $status
