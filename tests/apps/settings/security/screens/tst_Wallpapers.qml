@@ -99,11 +99,6 @@ TestCase {
         tryVerify(() => !page().navigationBarHidden)
         compare(stored(), ["Wallpaper", "Earth", false, false])
         verify(findChild(findChild(page(), "setWallpaperView"), "stillsWallpapers"), "no fresh Stills page in its place")
-        set = chooseStill("Moon")
-        tap("setButton", set)
-        tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 1)
-        tap("setBothButton", set)
-        compare(stored(), ["Moon", "Moon", false, false])
     }
 
     // A photo writes the file and sets the flag, leaving the names and the other screen alone.
