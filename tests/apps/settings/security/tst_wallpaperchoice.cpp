@@ -1,11 +1,10 @@
 #include "appcontext.h"
 #include "choosenewwallpapermodel.h"
 #include "customphoto.h"
-#include "setwallpapermodel.h"
 #include "tempdataroot.h"
+#include "testfiles.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QImageWriter>
 #include <QtTest>
 
@@ -17,7 +16,6 @@ QImage picture(QColor colour, QSize size = QSize(120, 260))
     return image;
 }
 bool near(QColor a, QColor b) { return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 30; }
-QColor centre(const QImage &image) { return image.pixelColor(image.width() / 2, image.height() / 2); }
 } // namespace
 
 class TestWallpaperChoice : public QObject
@@ -26,34 +24,10 @@ class TestWallpaperChoice : public QObject
 
     TempDataRoot *m_root = nullptr;
     AppContext *m_context = nullptr;
-    SettingsStore *store() { return m_context->settings(); }
     WallpaperFiles *files() { return m_context->wallpapers(); }
-    QByteArray digest(const QString &name)
-    {
-        QFile file(files()->filePath(name));
-        return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5) : QByteArray();
-    }
-    QVariantList keys()
-    {
-        return {store()->value("Lockscreen_Wallpaper", QString("Wallpaper")), store()->value("Homescreen_Wallpaper", QString("Wallpaper")),
-                store()->value("Lockscreen_Wallpaper_Custom", false), store()->value("Homescreen_Wallpaper_Custom", false)};
-    }
-    // Both screens custom with a green file, names "Earth": the state each case departs from.
-    void customBefore()
-    {
-        store()->setValue("Lockscreen_Wallpaper", "Earth");
-        store()->setValue("Homescreen_Wallpaper", "Earth");
-        store()->setValue("Lockscreen_Wallpaper_Custom", true);
-        store()->setValue("Homescreen_Wallpaper_Custom", true);
-        QVERIFY(files()->saveWallpaperFile("CustomWallpaperLock", picture(Qt::green)));
-        QVERIFY(files()->saveWallpaperFile("CustomWallpaperHome", picture(Qt::green)));
-    }
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
-        QFile file(m_root->filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
+        return testfiles::write(m_root->filePath(name), bytes) ? m_root->filePath(name) : QString();
     }
 
 private slots:
@@ -63,33 +37,6 @@ private slots:
         m_context = m_root->context();
     }
     void cleanup() { delete m_root; }
-
-    // A catalogue choice writes names and clears flags, leaving files; a photo writes files and
-    // sets flags, leaving names; each only for the screens asked for.
-    void sheetButtonsWriteExactlyTheirKeysAndFiles()
-    {
-        customBefore();
-        const QByteArray lockFile = digest("CustomWallpaperLock"), homeFile = digest("CustomWallpaperHome");
-        SetWallpaperModel named;
-        named.setWallpaper("Mars");
-        named.apply(SetWallpaperModel::HomeScreen);
-        QVERIFY2(!named.cancel(), "nothing is stored before the sheet is shown");
-        named.pressSet();
-        named.apply(SetWallpaperModel::HomeScreen);
-        QVERIFY(named.cancel());
-        QCOMPARE(keys(), (QVariantList{"Earth", "Mars", true, false}));
-        QCOMPARE(digest("CustomWallpaperLock"), lockFile);
-        QCOMPARE(digest("CustomWallpaperHome"), homeFile);
-
-        store()->setValue("Lockscreen_Wallpaper_Custom", false);
-        SetWallpaperModel photo;
-        photo.setCustomWallpaper(picture(Qt::red));
-        photo.pressSet();
-        photo.apply(SetWallpaperModel::LockScreen);
-        QCOMPARE(keys(), (QVariantList{"Earth", "Mars", true, false}));
-        QVERIFY(near(centre(files()->loadWallpaperFile("CustomWallpaperLock")), Qt::red));
-        QCOMPARE(digest("CustomWallpaperHome"), homeFile);
-    }
 
     void photosAreScaledToTwiceTheScreenAndTurnedUpright()
     {
@@ -101,7 +48,6 @@ private slots:
         QBuffer buffer(&jpeg);
         buffer.open(QIODevice::WriteOnly);
         QImage sideways = picture(Qt::blue, QSize(4000, 3000));
-        sideways.fill(Qt::blue);
         for (int y = 0; y < 3000; ++y)
             for (int x = 0; x < 400; ++x)
                 sideways.setPixelColor(x, y, Qt::yellow); // the left edge, which is the top once upright

@@ -3,28 +3,20 @@ import QtTest
 import Kestrel.App
 import Kestrel.Apps.Settings
 import Kestrel.Testing
+import "../.."
 
 // The passcode gate and settings through the real Settings app, driven by taps.
-TestCase {
+SettingsDriver {
     id: testCase
     name: "PasscodeSettings"
-    when: windowShown
-    width: AppContext.device.screenWidth
-    height: AppContext.device.screenHeight
-    visible: true
-
-    Component {
-        id: settingsComponent
-        Settings { width: testCase.width; height: testCase.height }
-    }
 
     property var settings: null
 
-    function open(usePasscode, passcode) {
+    function openWith(usePasscode, passcode) {
         TestSupport.clearSettings()
         TestSupport.setSetting("Use_Passcode", usePasscode)
         TestSupport.setSetting("App_Passcode", passcode)
-        settings = createTemporaryObject(settingsComponent, testCase)
+        settings = open()
         enterGate()
     }
     // Activates the passcode row of the list the way a tap does, so the list hands the gate
@@ -37,7 +29,7 @@ TestCase {
                     list.activated(row, 0, 0)
         tryVerify(() => gate() !== null && !settings.stack.busy)
     }
-    function back() {
+    function leave() {
         settings.stack.pop()
         tryVerify(() => !settings.stack.busy && settings.stack.depth === 1)
     }
@@ -79,7 +71,7 @@ TestCase {
     }
 
     function test_gateAsksThenRemembersUntilSettingsCloses() {
-        open(true, "123456")
+        openWith(true, "123456")
         verify(shown("enterPasscode"), "a six-digit passcode must be asked for")
         fits("Enter Passcode")
         compare(gate().title, "Enter Passcode")
@@ -91,23 +83,23 @@ TestCase {
         type("123456")
         tryVerify(() => shown("faceIDPasscodeView") !== null, 1000, "the right code must open the settings")
         compare(gate().title, AppContext.device.biometryKind + " & Passcode")
-        back()
+        leave()
         enterGate()
         verify(shown("faceIDPasscodeView"), "asked again while Settings is still open")
         settings.destroy()
-        settings = createTemporaryObject(settingsComponent, testCase)
+        settings = open()
         enterGate()
         verify(shown("enterPasscode"), "a newly opened Settings must ask again")
     }
 
     function test_shortStoredCodeOpensAndIsDiscarded() {
-        open(true, "12345")
+        openWith(true, "12345")
         tryVerify(() => shown("passcodeList") !== null)
         compare(stored("App_Passcode", ""), "")
     }
 
     function test_turnOffAndOnThenMakeAPasscode() {
-        open(false, "424242")
+        openWith(false, "424242")
         tryVerify(() => shown("passcodeList") !== null)
         fits("the passcode list")
         verify(!shown("changePasscodeButton").visible, "no Change Passcode while off")
@@ -135,7 +127,7 @@ TestCase {
         compare(dots(), 3)
         compare(stored("App_Passcode", ""), "987")
         // Leaving now and coming back leaves no passcode.
-        back()
+        leave()
         enterGate()
         tryVerify(() => shown("passcodeList") !== null)
         compare(stored("App_Passcode", "x"), "")

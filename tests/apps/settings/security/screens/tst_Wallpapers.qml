@@ -49,9 +49,11 @@ TestCase {
         compare(TestSupport.clippedControls(stack), [], what + " on " + AppContext.device.profile)
     }
     function stored() { return [lockName.value, homeName.value, lockCustom.value, homeCustom.value] }
-    function openStills() {
+    function openStills(check) {
         tap("chooseNewWallpaperRow")
         tryVerify(() => page().objectName === "chooseNewWallpaper" && !stack.busy)
+        if (check)
+            fits("Choose")
         tap("stillsEntry")
         tryVerify(() => page().objectName === "stillsWallpapers" && !stack.busy)
     }
@@ -63,13 +65,12 @@ TestCase {
     }
     function waitReady(image) { tryVerify(() => image.status === Image.Ready, 3000, "picture never loaded") }
 
+    // A catalogue choice writes the name and clears the custom flag, only for the screen asked for.
     function test_marsForTheLockScreenOnly() {
+        TestSupport.setSetting("Lockscreen_Wallpaper_Custom", true)
+        TestSupport.setSetting("Homescreen_Wallpaper_Custom", true)
         fits("the Wallpaper page")
-        tap("chooseNewWallpaperRow")
-        tryVerify(() => page().objectName === "chooseNewWallpaper" && !stack.busy)
-        fits("Choose")
-        tap("stillsEntry")
-        tryVerify(() => page().objectName === "stillsWallpapers" && !stack.busy)
+        openStills(true)
         fits("Stills")
         compare(page().title, "Wallpaper")
         const set = chooseStill("Mars")
@@ -78,7 +79,7 @@ TestCase {
         tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 1)
         fits("the Set page and its action sheet")
         tap("setLockScreenButton", set)
-        compare(stored(), ["Mars", "Wallpaper", false, false])
+        compare(stored(), ["Mars", "Wallpaper", false, true])
         tryVerify(() => !page().navigationBarHidden && page().title === "Wallpaper", 1000, "stills not back after setting")
         stack.pop(null, StackView.Immediate)
         compare(findChild(page(), "lockPreview").source, Assets.url("Mars"))
@@ -100,7 +101,9 @@ TestCase {
         verify(findChild(findChild(page(), "setWallpaperView"), "stillsWallpapers"), "no fresh Stills page in its place")
     }
 
-    function test_photoForBoth() {
+    // A photo writes the file and sets the flag, leaving the names and the other screen alone.
+    function test_photoForTheHomeScreen() {
+        TestSupport.setSetting("Homescreen_Wallpaper", "Earth")
         const photo = TestSupport.dataRoot + "/photo.png"
         const red = createTemporaryQmlObject("import QtQuick; Rectangle { width: 90; height: 160; color: 'red' }", testCase)
         let saved = false
@@ -116,13 +119,13 @@ TestCase {
         verify(preview.custom && String(preview.source).indexOf("CustomWallpaper") >= 0)
         tap("setButton", set)
         tryVerify(() => findChild(set, "wallpaperActionSheet").opacity === 1)
-        tap("setBothButton", set)
-        compare(stored(), ["Wallpaper", "Wallpaper", true, true])
+        tap("setHomeScreenButton", set)
+        compare(stored(), ["Wallpaper", "Earth", false, true])
         stack.pop(null, StackView.Immediate)
-        const lock = findChild(page(), "lockPreview"), home = findChild(page(), "homePreview")
-        tryVerify(() => String(lock.source).indexOf("CustomWallpaperLock") >= 0)
+        const home = findChild(page(), "homePreview")
         tryVerify(() => String(home.source).indexOf("CustomWallpaperHome") >= 0)
-        waitReady(lock)
+        waitReady(home)
+        compare(findChild(page(), "lockPreview").source, Assets.url("Wallpaper"))
     }
 
     // A custom file that goes bad previews "Wallpaper" with its flag left set, and the preview
