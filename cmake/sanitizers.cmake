@@ -25,6 +25,12 @@ if(kestrel_sanitize)
     add_compile_options(${kestrel_sanitize_flags} -fno-omit-frame-pointer)
     add_link_options(${kestrel_sanitize_flags})
 endif()
+if(CMAKE_UNITY_BUILD)
+    # A unity build includes each source into a generated one, and GCC then takes every source
+    # for a header: types of a source's anonymous namespace used by its own classes would warn.
+    # The normal build, one source per compilation, keeps the warning.
+    add_compile_options(-Wno-subobject-linkage)
+endif()
 
 # A sanitizer build only needs the shell, the maker and the tests: benchmarks, artwork tools and
 # packaging would lengthen every CI run for nothing the tests use.

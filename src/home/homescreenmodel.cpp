@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int E = HomeScreenModel::EmptySlot;
+constexpr int Empty = HomeScreenModel::EmptySlot;
 constexpr int Folder = HomeScreenModel::ExtrasFolderSlot;
 
 QVariantList row(std::initializer_list<int> cells)
@@ -139,7 +139,7 @@ QVariantList HomeScreenModel::pageOneRows()
         row({A::AppMaps, A::AppClock, A::AppWeather, A::AppHome}),
         row({A::AppNotes, A::AppStocks, A::AppReminders, A::AppTV}),
         row({A::AppAppStore, A::AppiTunesStore, A::AppBooks, A::AppHealth}),
-        row({A::AppWallet, A::AppSettings, E, E}),
+        row({A::AppWallet, A::AppSettings, Empty, Empty}),
     };
 }
 

@@ -26,14 +26,15 @@ void decodeAndComplete(QByteArray body, QPointer<QObject> context, LoadAppsFunc:
     QThreadPool::globalInstance()->start([body = std::move(body), context = std::move(context),
                                           completion = std::move(completion)]() mutable {
         std::optional<QList<Packages>> packages = decodePackages(body);
-        if (!packages)
-            return;
-        kestrel::diagnostic(describePackages(*packages));
+        if (packages)
+            kestrel::diagnostic(describePackages(*packages));
+        // Even when nothing decoded, the completion goes back: what it captured belongs to the
+        // GUI thread and is released there, never on this worker.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [packages = std::move(*packages), context = std::move(context), completion = std::move(completion)] {
-                if (context)
-                    completion(packages);
+            [packages = std::move(packages), context = std::move(context), completion = std::move(completion)] {
+                if (packages && context)
+                    completion(*packages);
             },
             Qt::QueuedConnection);
     });
