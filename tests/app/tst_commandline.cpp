@@ -1,6 +1,6 @@
 #include "tempdataroot.h"
+#include "testfiles.h"
 
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QSettings>
@@ -71,9 +71,7 @@ private slots:
     void unwritableDataRootExitsWithOne()
     {
         TempDataRoot root;
-        QFile blocker(root.filePath("file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(TestFiles::write(root.filePath("file"), {}));
         const Run result = run({"--data-dir", root.filePath("file/kestrel")});
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains(root.filePath("file/kestrel")), qPrintable(result.err));
