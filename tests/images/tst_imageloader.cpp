@@ -3,6 +3,7 @@
 #include "imageloader.h"
 #include "imagetestdata.h"
 #include "tempdataroot.h"
+#include "testfiles.h"
 #include "urlerrors.h"
 
 #include <QDir>
@@ -121,7 +122,7 @@ private slots:
         const QString name =
             QCryptographicHash::hash(url.toString(QUrl::FullyEncoded).toUtf8(), QCryptographicHash::Md5).toHex() + ".png";
         QVERIFY(QDir().mkpath(rig.cache.diskCachePath()));
-        QVERIFY(ImageTestData::writeFile(rig.cache.diskCachePath() + '/' + name, "\x89PNG\r\n\x1a\n truncated"));
+        QVERIFY(TestFiles::write(rig.cache.diskCachePath() + '/' + name, "\x89PNG\r\n\x1a\n truncated"));
         QVERIFY(load(rig.loader, url).error.isNull());
         rig.cache.waitForDisk();
         QCOMPARE(rig.files(), QStringList{name});
@@ -143,7 +144,7 @@ private slots:
         QCOMPARE(load(rig.loader, url).type, ImageCache::CacheType::Memory); // a disk hit goes back to memory
         QCOMPARE(rig.server.requests().size(), 1);
 
-        QVERIFY(QDir(rig.cache.diskCachePath()).removeRecursively() && ImageTestData::writeFile(rig.cache.diskCachePath(), "x"));
+        QVERIFY(QDir(rig.cache.diskCachePath()).removeRecursively() && TestFiles::write(rig.cache.diskCachePath(), "x"));
         QVERIFY(load(rig.loader, rig.url("/m.png")).error.isNull());
         rig.cache.waitForDisk();
         QCOMPARE(load(rig.loader, rig.url("/m.png")).type, ImageCache::CacheType::Memory);
