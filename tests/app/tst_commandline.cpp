@@ -1,3 +1,4 @@
+#include "makerlauncher.h"
 #include "tempdataroot.h"
 #include "testfiles.h"
 
@@ -66,6 +67,15 @@ private slots:
         QCOMPARE(result.exitCode, 2);
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
         QVERIFY(result.out.isEmpty());
+    }
+
+    // A maker address elsewhere is not ours to serve: nothing is started, and nothing is
+    // stopped as the shell goes.
+    void makerLauncherLeavesOtherAddressesAlone()
+    {
+        MakerLauncher launcher(QUrl("http://192.0.2.1:8417"), KESTREL_BINARY);
+        launcher.start();
+        QVERIFY(!launcher.server());
     }
 
     void unwritableDataRootExitsWithOne()

@@ -108,7 +108,7 @@ private slots:
     {
         SettingsStore store(path);
         SettingBinding home(&store, "Dock_Opacity", 1);
-        SettingBinding tweaks(&store, "Dock_Opacity", 1);
+        SettingBinding tweaks(&store, "Dock_Opacity", qint64(1)); // as the tweaks declare it: an int written converts
         SettingBinding unrelated(&store, "Use_Passcode", false);
         QSignalSpy homeSpy(&home, &SettingBinding::valueChanged);
         QSignalSpy unrelatedSpy(&unrelated, &SettingBinding::valueChanged);
