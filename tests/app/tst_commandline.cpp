@@ -1,6 +1,7 @@
+#include "makerlauncher.h"
 #include "tempdataroot.h"
+#include "testfiles.h"
 
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QSettings>
@@ -68,12 +69,19 @@ private slots:
         QVERIFY(result.out.isEmpty());
     }
 
+    // A maker address elsewhere is not ours to serve: nothing is started, and nothing is
+    // stopped as the shell goes.
+    void makerLauncherLeavesOtherAddressesAlone()
+    {
+        MakerLauncher launcher(QUrl("http://192.0.2.1:8417"), KESTREL_BINARY);
+        launcher.start();
+        QVERIFY(!launcher.server());
+    }
+
     void unwritableDataRootExitsWithOne()
     {
         TempDataRoot root;
-        QFile blocker(root.filePath("file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(TestFiles::write(root.filePath("file"), {}));
         const Run result = run({"--data-dir", root.filePath("file/kestrel")});
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains(root.filePath("file/kestrel")), qPrintable(result.err));

@@ -1,5 +1,6 @@
 #include "diagnostics.h"
 #include "tempdataroot.h"
+#include "testfiles.h"
 #include "wallpaperfiles.h"
 
 #include <QDir>
@@ -39,9 +40,7 @@ private slots:
         WallpaperFiles files(root.filePath("Documents"));
         QSignalSpy revisions(&files, &WallpaperFiles::revisionChanged);
         QVERIFY(files.saveWallpaperFile("CustomWallpaperLock", picture(Qt::red, QSize(391, 845))));
-        QFile file(root.filePath("Documents/CustomWallpaperLock"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY2(file.read(2) == QByteArray("\xff\xd8"), "not a JPEG");
+        QVERIFY2(TestFiles::read(root.filePath("Documents/CustomWallpaperLock")).startsWith("\xff\xd8"), "not a JPEG");
         const QImage loaded = files.loadWallpaperFile("CustomWallpaperLock");
         QCOMPARE(loaded.size(), QSize(391, 845));
         QVERIFY(near(centreColour(loaded), Qt::red));
@@ -62,10 +61,7 @@ private slots:
         QVERIFY(files.loadWallpaperFile("CustomWallpaperLock").isNull());
         QVERIFY(files.customSource("CustomWallpaperLock").isEmpty());
         QDir().mkpath(root.filePath("Documents"));
-        QFile text(root.filePath("Documents/CustomWallpaperHome"));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("not a picture at all");
-        text.close();
+        QVERIFY(TestFiles::write(root.filePath("Documents/CustomWallpaperHome"), "not a picture at all"));
         QVERIFY(files.loadWallpaperFile("CustomWallpaperHome").isNull());
         QVERIFY(files.customSource("CustomWallpaperHome").isEmpty());
         QVERIFY(files.loadWallpaperFile("../settings.ini").isNull());
@@ -79,9 +75,7 @@ private slots:
         WallpaperFiles files(root.filePath("Documents"));
         QVERIFY(!files.saveWallpaperFile("CustomWallpaper", QImage()));
         QVERIFY(!QFileInfo::exists(root.filePath("Documents/CustomWallpaper")));
-        QFile blocker(root.filePath("NotADir"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(TestFiles::write(root.filePath("NotADir"), {}));
         QVERIFY(!WallpaperFiles(root.filePath("NotADir/Documents")).saveWallpaperFile("CustomWallpaper", picture(Qt::red)));
         QVERIFY(g_lines.isEmpty());
 

@@ -32,8 +32,8 @@ struct Replies {
 
 } // namespace
 
-using testfiles::read;
-using testfiles::write;
+using TestFiles::read;
+using TestFiles::write;
 
 class TestDesktopContactsStore : public QObject
 {

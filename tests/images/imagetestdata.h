@@ -46,12 +46,6 @@ inline QByteArray pngDeclaring(quint32 width, quint32 height)
     return bytes;
 }
 
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // A file last read and last modified the given numbers of seconds before `now`.
 inline bool writeAgedFile(const QString &path, const QDateTime &now, qint64 modifiedAgo, qint64 readAgo = 0,
                           const QByteArray &bytes = "x")

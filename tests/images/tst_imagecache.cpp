@@ -2,6 +2,7 @@
 #include "imagecache.h"
 #include "imagetestdata.h"
 #include "memorycache.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -133,7 +134,7 @@ private slots:
     void sizeLimitTrimsOldestBelowHalf()
     {
         QTemporaryDir dir;
-        QVERIFY(ImageTestData::writeFile(dir.filePath("probe"), QByteArray(4096, 'x')));
+        QVERIFY(TestFiles::write(dir.filePath("probe"), QByteArray(4096, 'x')));
         const quint64 block = DiskCache(dir.path(), {}).totalSize(); // allocated size of one entry here
         QFile::remove(dir.filePath("probe"));
 

@@ -1,8 +1,10 @@
 #include "appcontext.h"
+#include "imagedecoder.h"
 #include "imagedownloader.h"
 #include "imageloader.h"
 #include "imagetestdata.h"
 #include "tempdataroot.h"
+#include "testfiles.h"
 #include "urlerrors.h"
 
 #include <QDir>
@@ -121,7 +123,7 @@ private slots:
         const QString name =
             QCryptographicHash::hash(url.toString(QUrl::FullyEncoded).toUtf8(), QCryptographicHash::Md5).toHex() + ".png";
         QVERIFY(QDir().mkpath(rig.cache.diskCachePath()));
-        QVERIFY(ImageTestData::writeFile(rig.cache.diskCachePath() + '/' + name, "\x89PNG\r\n\x1a\n truncated"));
+        QVERIFY(TestFiles::write(rig.cache.diskCachePath() + '/' + name, "\x89PNG\r\n\x1a\n truncated"));
         QVERIFY(load(rig.loader, url).error.isNull());
         rig.cache.waitForDisk();
         QCOMPARE(rig.files(), QStringList{name});
@@ -143,7 +145,7 @@ private slots:
         QCOMPARE(load(rig.loader, url).type, ImageCache::CacheType::Memory); // a disk hit goes back to memory
         QCOMPARE(rig.server.requests().size(), 1);
 
-        QVERIFY(QDir(rig.cache.diskCachePath()).removeRecursively() && ImageTestData::writeFile(rig.cache.diskCachePath(), "x"));
+        QVERIFY(QDir(rig.cache.diskCachePath()).removeRecursively() && TestFiles::write(rig.cache.diskCachePath(), "x"));
         QVERIFY(load(rig.loader, rig.url("/m.png")).error.isNull());
         rig.cache.waitForDisk();
         QCOMPARE(load(rig.loader, rig.url("/m.png")).type, ImageCache::CacheType::Memory);
@@ -227,6 +229,33 @@ private slots:
         QVERIFY(!blocks || load(rig.loader, url, ImageLoader::RetryFailed).error.code == code);
         QVERIFY(!blocks || !address.isEmpty() || rig.server.hits("/p.png") > hits);
         QVERIFY(rig.files().isEmpty());
+    }
+
+    // A picture without pixels is told apart from a broken one by its header, in every format.
+    void decoderReadsTheDeclaredSize_data()
+    {
+        using F = ImageDecoder::Result::Failure;
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("failure");
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && ImageTestData::image(3, 2, Qt::red).save(&buffer, "JPEG"));
+        const qsizetype frame = jpeg.indexOf("\xff\xc0"); // after the JFIF and table segments
+        const auto zeroAt = [](QByteArray bytes, qsizetype at) { return bytes.replace(at, 2, QByteArray(2, '\0')); };
+        const QByteArray gif("GIF89a\x03\x00\x02\x00\x80\x00\x00", 13); // a 3 x 2 header and nothing more
+        QTest::newRow("jpeg") << jpeg << int(F::None);
+        QTest::newRow("jpeg, no width") << zeroAt(jpeg, frame + 7) << int(F::NoPixels);
+        QTest::newRow("jpeg, no height") << zeroAt(jpeg, frame + 5) << int(F::NoPixels);
+        QTest::newRow("gif header only") << gif << int(F::Undecodable);
+        QTest::newRow("gif, no width") << zeroAt(gif, 6) << int(F::NoPixels);
+        QTest::newRow("gif, no height") << zeroAt(gif, 8) << int(F::NoPixels);
+        QTest::newRow("png, no height") << ImageTestData::pngDeclaring(3, 0) << int(F::NoPixels);
+    }
+
+    void decoderReadsTheDeclaredSize()
+    {
+        QFETCH(QByteArray, bytes);
+        QTEST(int(ImageDecoder::decode(bytes).failure), "failure");
     }
 
     void requestsCarryTheDefaultHeadersAndNoCookies()

@@ -1,29 +1,18 @@
 #include "diagnostics.h"
 #include "sysfstorch.h"
 #include "tempdataroot.h"
+#include "testfiles.h"
 #include "torchstate.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
+
+using TestFiles::read;
 
 namespace {
 QStringList g_lines;
 void collect(const QString &line) { g_lines.append(line); }
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 } // namespace
 
 // The torch through a fake LED class directory: a keyboard backlight (ignored) and a torch LED.
@@ -43,8 +32,8 @@ private slots:
         m_leds = m_root.filePath(QStringLiteral("leds%1").arg(++m_run));
         QDir().mkpath(m_leds + "/input3::capslock");
         QDir().mkpath(m_leds + "/white:flash");
-        writeFile(m_leds + "/input3::capslock/brightness", "0\n");
-        writeFile(m_leds + "/white:flash/brightness", "0\n");
+        QVERIFY(TestFiles::write(m_leds + "/input3::capslock/brightness", "0\n"));
+        QVERIFY(TestFiles::write(m_leds + "/white:flash/brightness", "0\n"));
     }
     void cleanup() { kestrel::setDiagnosticSink(nullptr); }
 
@@ -60,26 +49,26 @@ private slots:
     void everyAssignmentAfterCreationDrivesTheLed()
     {
         QFETCH(QByteArray, maxBrightness);
-        writeFile(m_leds + "/white:flash/max_brightness", maxBrightness + "\n");
+        QVERIFY(TestFiles::write(m_leds + "/white:flash/max_brightness", maxBrightness + "\n"));
         SysfsTorch device(m_leds);
         const QString brightness = m_leds + "/white:flash/brightness";
         TorchState torch(static_cast<TorchDevice *>(&device));
-        QCOMPARE(readFile(brightness), QByteArray("0\n")); // creation switches nothing
+        QCOMPARE(read(brightness), QByteArray("0\n")); // creation switches nothing
         torch.setIsOn(true);
-        QTEST(readFile(brightness), "lit");
-        writeFile(brightness, "7\n");
+        QTEST(read(brightness), "lit");
+        QVERIFY(TestFiles::write(brightness, "7\n"));
         torch.setIsOn(true); // the value it already holds: switched again
-        QTEST(readFile(brightness), "lit");
+        QTEST(read(brightness), "lit");
         torch.setIsOn(false);
-        QCOMPARE(readFile(brightness), QByteArray("0\n"));
-        QCOMPARE(readFile(m_leds + "/input3::capslock/brightness"), QByteArray("0\n"));
+        QCOMPARE(read(brightness), QByteArray("0\n"));
+        QCOMPARE(read(m_leds + "/input3::capslock/brightness"), QByteArray("0\n"));
         QVERIFY(g_lines.isEmpty());
     }
 
     void refusedWriteIsReportedAndTheFlagStays()
     {
         // A brightness entry that cannot be written.
-        writeFile(m_leds + "/white:flash/max_brightness", "255\n");
+        QVERIFY(TestFiles::write(m_leds + "/white:flash/max_brightness", "255\n"));
         QFile::remove(m_leds + "/white:flash/brightness");
         QDir().mkpath(m_leds + "/white:flash/brightness");
         SysfsTorch device(m_leds);

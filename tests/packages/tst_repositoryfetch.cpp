@@ -124,6 +124,7 @@ private slots:
         QTest::newRow("200") << R{200, TwoPackages, {}, 0, false, false} << false << 2;
         QTest::newRow("404 with a repository body") << R{404, TwoPackages, {}, 0, false, false} << false << 2;
         QTest::newRow("500 with a repository body") << R{500, TwoPackages, {}, 0, false, false} << false << 2;
+        QTest::newRow("body of exactly the size cap") << R{200, TwoPackages.leftJustified(LoadAppsFunc::MaxBodyBytes), {}, 0, false, false} << false << 2;
         QTest::newRow("404 page") << R{404, "Not Found\n", {}, 0, false, false} << false << -1;
         QTest::newRow("garbage") << R{200, "[{\"PackageName\": ", {}, 0, false, false} << false << -1;
         QTest::newRow("endless body") << R{200, {}, {}, 0, true, false} << false << -1;

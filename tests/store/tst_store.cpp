@@ -15,8 +15,8 @@ class TestStore : public QObject
     Q_OBJECT
 
 private slots:
-    // The compiled table's ids are fresh, distinct and the same on every read in one run; the
-    // tagline's zero-width space survives generation between two letters.
+    // The compiled table's ids are distinct; the tagline's zero-width space survives generation
+    // between two letters.
     void catalogueIdsAndText()
     {
         const QList<application> &rows = catalogue();
@@ -24,31 +24,9 @@ private slots:
         for (const application &app : rows)
             ids.insert(app.id);
         QCOMPARE(ids.size(), 28);
-        QCOMPARE(&catalogue(), &rows);
         const QString tagline = rows.at(6).description;
         const qsizetype zwsp = tagline.indexOf(QChar(0x200b));
         QVERIFY2(zwsp > 0 && tagline.at(zwsp - 1).isLetter() && tagline.at(zwsp + 1).isLetter(), qPrintable(tagline));
-    }
-
-    // Every one of the eleven fields takes part in equality and hashing.
-    void equalityAndHashCoverEveryField()
-    {
-        const application base = catalogue().at(6); // the row with every field set
-        QVERIFY(base == application(base) && qHash(base, 7) == qHash(application(base), 7));
-        QList<application> changed(13, base);
-        changed[0].id = QUuid::createUuid();
-        int n = 1;
-        for (QString application::*field : {&application::name, &application::icon, &application::plist, &application::section,
-                                            &application::banner, &application::twitter, &application::website,
-                                            &application::description, &application::dev})
-            changed[n++].*field += u'x';
-        changed[10].screenshots.swapItemsAt(0, 1);
-        changed[11].screenshots.append(QString());
-        changed[12].screenshots.last().chop(1);
-        for (int i = 0; i < changed.size(); ++i) {
-            QVERIFY2(!(changed.at(i) == base), qPrintable(QString("change %1 left the records equal").arg(i)));
-            QVERIFY2(qHash(changed.at(i), 7) != qHash(base, 7), qPrintable(QString("change %1 left the hash").arg(i)));
-        }
     }
 
     void searchMatchesNamesLikeTheSystem_data()

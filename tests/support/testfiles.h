@@ -1,21 +1,21 @@
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
 
-// Whole-file writes and reads for tests that set files up on disk or look at what was stored.
-namespace testfiles {
+// Whole-file writes and reads for tests that set files up on disk or look at what was written.
+namespace TestFiles {
 
-inline bool write(const QString &path, const QByteArray &data)
+inline bool write(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
+// The file's bytes, or "<missing>" when it cannot be read.
 inline QByteArray read(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-} // namespace testfiles
+} // namespace TestFiles

@@ -20,9 +20,20 @@ TestCase {
             Symbol { id: symbol; anchors.centerIn: parent; name: "circle.fill"; size: 40; color: "black" }
         }
     }
+
     Component {
-        id: assetComponent
-        Asset { width: 60; height: 60 }
+        id: foregroundComponent
+        Item {
+            property alias label: label
+            Foreground.color: "white"
+            Item { Text { id: label; color: Foreground.color } }
+        }
+    }
+
+    // A screen's foreground colour reaches the text deep inside it; black where no one sets one.
+    function test_foregroundColourIsInherited() {
+        compare(createTemporaryObject(foregroundComponent, testCase).label.color, Qt.color("white"))
+        compare(createTemporaryObject(inkComponent, testCase).symbol.Foreground.color, Qt.color("black"))
     }
 
     // The glyph must sit in the middle of the symbol's square, whatever the symbol font's ascent
@@ -45,14 +56,5 @@ TestCase {
         fuzzyCompare((left + right + 1) / 2, box.width / 2, 2, "horizontally centred")
         fuzzyCompare((top + bottom + 1) / 2, box.height / 2, 2, "vertically centred")
         fuzzyCompare(bottom - top + 1, 42, 5, "ink about the point size tall")
-    }
-
-    function test_assetLoadsKnownNamesOnly_data() {
-        return [{ tag: "vector icon", name: "SettingsIcon", status: Image.Ready },
-                { tag: "photo wallpaper", name: "Earth", status: Image.Ready },
-                { tag: "unknown name shows nothing", name: "NoSuchPicture", status: Image.Null }]
-    }
-    function test_assetLoadsKnownNamesOnly(data) {
-        tryCompare(createTemporaryObject(assetComponent, testCase, { name: data.name }), "status", data.status)
     }
 }

@@ -1,7 +1,5 @@
 #include "namedcolors.h"
 
-#include <QFont>
-#include <QFontInfo>
 #include <QTest>
 
 #include <cmath>
@@ -11,30 +9,6 @@ class TestAppearance : public QObject
     Q_OBJECT
 
 private slots:
-    // The screens ask for Inter in these weights; each must come from Inter's own face of that
-    // weight, not a fallback family or an emboldened regular face.
-    void systemFontHasEveryWeight_data()
-    {
-        QTest::addColumn<int>("weight");
-        QTest::addColumn<QString>("style");
-        for (const auto &[weight, style] : {std::pair(QFont::Thin, "Thin"), {QFont::Light, "Light"}, {QFont::Normal, "Regular"},
-                                            {QFont::Medium, "Medium"}, {QFont::DemiBold, "Semi Bold"}, {QFont::Bold, "Bold"}})
-            QTest::newRow(style) << int(weight) << QString::fromLatin1(style);
-    }
-
-    void systemFontHasEveryWeight()
-    {
-        QFETCH(int, weight);
-        QFETCH(QString, style);
-        QFont font(QStringLiteral("Inter"));
-        font.setPixelSize(17);
-        font.setWeight(QFont::Weight(weight));
-        const QFontInfo info(font);
-        QCOMPARE(info.family(), QStringLiteral("Inter"));
-        QCOMPARE(info.weight(), weight);
-        QCOMPARE(info.styleName(), style);
-    }
-
     // MyWhite text must stay readable on the purple page and on both ends of the store gradient.
     void namedColoursResolveAndWhiteTextReads()
     {

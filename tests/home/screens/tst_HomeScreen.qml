@@ -139,13 +139,10 @@ TestCase {
             { tag: "Calculator", app: AppView.AppCalculator, white: true },
             { tag: "Tessel", app: AppView.AppTessel, white: true },
             { tag: "Settings", app: AppView.AppSettings, white: false },
-            { tag: "Safari", app: AppView.AppSafari, white: false },
-            { tag: "Cydia", app: AppView.AppCydia, white: false },
         ]
     }
     function test_homeBarColourAndPlace(data) {
         TestSupport.setSetting("Tessel_Installed", true)
-        TestSupport.setSetting("Cydia_Installed", true)
         launch(1)
         model().openAppView(data.app)
         const pill = find("homeBarPill")
@@ -155,13 +152,7 @@ TestCase {
         // The grab area ends 9 points above the screen's edge (the model sets it per phone).
         const grab = find("homeBarGrabArea")
         compare(grab.mapToItem(home, 0, grab.height).y, 844 - 9)
-        if (AppView.screenAvailable(data.app)) {
-            tryVerify(() => find("appLoader") && find("appLoader").status === Loader.Ready, 5000,
-                      "the real screen did not load")
-        } else {
-            compare(find("emptyAppName").text, AppView.displayName(data.app))
-            compare(find("emptyAppScreen").color, Qt.color(data.white ? "black" : "white"))
-        }
+        tryVerify(() => find("appLoader") && find("appLoader").status === Loader.Ready, 5000, "the real screen did not load")
     }
 
     // Only an upward swipe on the home bar or the Home button closes a real app; a placeholder
@@ -269,18 +260,6 @@ TestCase {
         mouseClick(find("suggestion" + AppView.AppMusic))
         verify(model().OpenApp)
         compare(model().AppOpener, AppView.AppMusic)
-    }
-
-    function test_swipingThePagerWritesTheSharedPage() {
-        launch(1)
-        const pages = find("pages")
-        mouseDrag(pages, 300, 300, -250, 0)
-        tryCompare(owner, "CurrentPage", 2)
-        tryVerify(() => !pages.moving)
-        mouseDrag(pages, 50, 300, 300, 0)
-        mouseDrag(pages, 50, 300, 300, 0)
-        tryCompare(owner, "CurrentPage", 0)
-        verify(model().searchPageShown)
     }
 
     // Screens that can never be seen again are released: placeholder round trips do not pile up.

@@ -27,7 +27,7 @@ class TestWallpaperChoice : public QObject
     WallpaperFiles *files() { return m_context->wallpapers(); }
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
-        return testfiles::write(m_root->filePath(name), bytes) ? m_root->filePath(name) : QString();
+        return TestFiles::write(m_root->filePath(name), bytes) ? m_root->filePath(name) : QString();
     }
 
 private slots:
