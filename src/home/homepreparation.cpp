@@ -44,8 +44,17 @@ void HomePreparation::itemChange(ItemChange change, const ItemChangeData &data)
     const QList<QPair<QString, QSize>> pictures =
         firstFramePictures(AppContext::current() ? AppContext::current()->device()->screenWidth() : data.window->width(),
                            data.window->effectiveDevicePixelRatio());
-    QThreadPool::globalInstance()->start([pictures] {
-        for (const auto &[name, size] : pictures)
-            RoundedPicture::picture(name, size);
+    // The corner radii the same QML gives each of those sizes; one that drifts only costs a
+    // render at paint time.
+    const qreal ratio = data.window->effectiveDevicePixelRatio();
+    QThreadPool::globalInstance()->start([pictures, ratio] {
+        for (const auto &[name, size] : pictures) {
+            const int points = qRound(size.width() / ratio);
+            int radius = points == 65 ? 20 : points == 12 ? 3 : 18; // dock, folder tile, suggestions
+            for (int app = 0; points == 60 && app < AppView::Count; ++app)
+                if (AppView::icon(app) == name)
+                    radius = AppView::cornerRadius(app);
+            RoundedPicture::picture(name, size, radius * ratio);
+        }
     });
 }
