@@ -15,8 +15,14 @@ class HomePreparation : public QQuickItem
 public:
     explicit HomePreparation(QQuickItem *parent = nullptr);
 
-    // Name and pixel size of every picture a home screen's first frame draws.
-    static QList<QPair<QString, QSize>> firstFramePictures(qreal screenWidth, qreal devicePixelRatio);
+    // A picture a home screen's first frame draws: its name, pixel size and corner radius in pixels.
+    struct Picture {
+        QString name;
+        QSize size;
+        qreal radius = 0;
+        bool operator==(const Picture &) const = default;
+    };
+    static QList<Picture> firstFramePictures(qreal screenWidth, qreal devicePixelRatio);
 
 protected:
     void itemChange(ItemChange change, const ItemChangeData &data) override;

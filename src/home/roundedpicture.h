@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QImage>
-#include <QQuickPaintedItem>
+#include <QQuickItem>
 #include <QtQml/qqmlregistration.h>
 
 // A named picture of the bundled artwork stretched to the item and clipped to a rounded
-// rectangle, with smooth corners. Painted on the CPU so it needs no shader (the home screen has
-// dozens of these) and draws the same on every scene-graph backend.
-class RoundedPicture : public QQuickPaintedItem
+// rectangle, with smooth corners. The rounded picture is drawn once on the CPU (no shader, the
+// same on every scene-graph backend) and shared by every item showing it at the same pixel size
+// and radius, so dozens of icons on several home screens keep no image of their own.
+class RoundedPicture : public QQuickItem
 {
     Q_OBJECT
     QML_ELEMENT
@@ -25,16 +26,22 @@ public:
     void setRadius(qreal radius);
     bool valid() const;
 
-    void paint(QPainter *painter) override;
-
-    // The picture rendered at a pixel size, shared by every item showing it at that size.
-    static QImage picture(const QString &name, const QSize &pixelSize);
+    // The picture rendered at a pixel size with its corners rounded by a pixel radius, shared by
+    // every item showing it so. Safe to call from any thread.
+    static QImage picture(const QString &name, const QSize &pixelSize, qreal pixelRadius);
 
 signals:
     void nameChanged();
     void radiusChanged();
 
+protected:
+    QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+    void itemChange(ItemChange change, const ItemChangeData &data) override;
+
 private:
     QString m_name;
     qreal m_radius = 0;
+    // What the node's texture shows, so it is made again only when one of these changes.
+    QString m_nodeKey;
 };

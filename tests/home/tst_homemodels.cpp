@@ -3,6 +3,7 @@
 #include "assetcatalog.h"
 #include "commingsoonmodel.h"
 #include "homepreparation.h"
+#include "roundedpicture.h"
 #include "homescreenmodel.h"
 #include "lockscreenmodel.h"
 #include "tempdataroot.h"
@@ -44,17 +45,31 @@ private slots:
         QCOMPARE(AppView::displayName(-1), QStringLiteral("Settings"));
         QVERIFY(AppView::icon(AppView::AppCalendar).isEmpty());
         const auto pictures = HomePreparation::firstFramePictures(390, 2);
-        for (const auto &[name, size] : pictures)
-            QVERIFY2(AssetCatalog::contains(name), qPrintable(name));
-        const auto covered = [&pictures](int app, int points) {
-            return pictures.contains(qMakePair(AppView::icon(app), QSize(points, points) * 2));
+        for (const auto &picture : pictures)
+            QVERIFY2(AssetCatalog::contains(picture.name), qPrintable(picture.name));
+        const auto covered = [&pictures](const QString &name, int points, qreal radius) {
+            return pictures.contains({name, QSize(points, points) * 2, radius * 2});
         };
         for (int app = 0; app < AppView::Count; ++app)
-            QVERIFY2(app == AppView::AppCalendar || covered(app, 60), qPrintable(AppView::icon(app)));
+            QVERIFY2(app == AppView::AppCalendar || covered(AppView::icon(app), 60, AppView::cornerRadius(app)),
+                     qPrintable(AppView::icon(app)));
         for (const QVariant &app : HomeScreenModel::dockApps())
-            QVERIFY(covered(app.toInt(), 65));
-        QVERIFY(pictures.contains(qMakePair(QStringLiteral("SafariIcon"), QSize(111, 111)))); // 390 / 7 points
-        QVERIFY(pictures.contains(qMakePair(QStringLiteral("AppleTVIcon"), QSize(24, 24))));
+            QVERIFY(covered(AppView::icon(app.toInt()), 65, 20));
+        QVERIFY(pictures.contains({QStringLiteral("SafariIcon"), QSize(111, 111), 36})); // 390 / 7 points
+        QVERIFY(covered(QStringLiteral("AppleTVIcon"), 12, 3));
+    }
+
+    // Every item showing a picture at one size and radius shares one image, with see-through
+    // rounded corners; nothing is drawn for an unknown name or an empty size.
+    void roundedPicturesAreSharedAndRounded()
+    {
+        const QImage first = RoundedPicture::picture(QStringLiteral("SafariIcon"), QSize(120, 120), 30);
+        QCOMPARE(first.constBits(), RoundedPicture::picture(QStringLiteral("SafariIcon"), QSize(120, 120), 30).constBits());
+        QCOMPARE(qAlpha(first.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(first.pixel(60, 60)), 255);
+        QVERIFY(RoundedPicture::picture(QStringLiteral("SafariIcon"), QSize(120, 120), 0).pixel(0, 0) != first.pixel(0, 0));
+        QVERIFY(RoundedPicture::picture(QStringLiteral("NoSuchIcon"), QSize(120, 120), 30).isNull());
+        QVERIFY(RoundedPicture::picture(QStringLiteral("SafariIcon"), QSize(), 30).isNull());
     }
 
     void pageOneHasEveryGridAppOnce()
