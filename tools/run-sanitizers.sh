@@ -62,7 +62,11 @@ if [ "$which" = all ] || [ "$which" = address ]; then
     export LSAN_OPTIONS=suppressions=$supp/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$supp/ubsan.supp
     # maker_site_current is a Python check of the committed site: nothing compiled runs in it.
-    (cd build-asan && ctest --output-on-failure --timeout 900 -j "$jobs" -E '^maker_site_current$') || status=1
+    # LeakSanitizer's own tracer now and then crashes while it stops the threads at exit ("Tracer
+    # caught signal 11", after every case passed; seen once in tst_security_qml): a program that
+    # fails runs once more, so a report that comes back still fails. The first run stays in the log.
+    (cd build-asan && ctest --output-on-failure --timeout 900 -j "$jobs" --repeat until-pass:2 \
+        -E '^maker_site_current$') || status=1
     t2=$(stamp)
     echo "sanitizers: address build $((t1 - t0)) s, tests $((t2 - t1)) s"
     unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
