@@ -76,6 +76,8 @@ int main(int argc, char *argv[])
     // Cheap: the engine itself starts only when the browser first shows a page.
     BrowserEngine::prepareBeforeApplication();
     StartupTimeline::mark("command line");
+    SymbolTable::hideSystemCopies();
+    StartupTimeline::mark("font configuration");
     QGuiApplication app(argc, argv);
     StartupTimeline::mark("QGuiApplication");
     QGuiApplication::setApplicationName(QStringLiteral("kestrel"));

@@ -1,7 +1,10 @@
 #include "symboltable.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QLoggingCategory>
+
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <iterator>
@@ -69,6 +72,28 @@ Q_LOGGING_CATEGORY(lcSymbols, "kestrel.symbols")
 QString SymbolTable::fontPath()
 {
     return QStringLiteral("/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf");
+}
+
+void SymbolTable::hideSystemCopies()
+{
+    if (!QFile::exists(fontPath()))
+        return; // the system's copies are then the only glyphs there are
+    // The system also lists the font as WOFF2, which the font engine picks and must decompress
+    // (several milliseconds at start); rejected here, the family is the file fontFamily() adds.
+    // A rule only filters fonts as the configuration builds its font list, hence before Qt
+    // reads the list.
+    static const char rule[] = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig><selectfont><rejectfont><pattern>
+<patelt name="family"><string>Material Icons</string></patelt>
+</pattern></rejectfont></selectfont></fontconfig>)";
+    FcConfig *config = FcInitLoadConfig();
+    if (!config)
+        return;
+    if (FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8 *>(rule), FcTrue)
+        && FcConfigBuildFonts(config))
+        FcConfigSetCurrent(config);
+    FcConfigDestroy(config); // the current configuration keeps its own reference
 }
 
 QString SymbolTable::fontFamily()

@@ -22,6 +22,9 @@ public:
 
     // Where the symbol font is installed (the fonts-material-design-icons-iconfont package).
     static QString fontPath();
+    // Before the application object exists: keeps the font configuration from offering other
+    // copies of the symbol font than fontPath(), so fontFamily() draws from that file.
+    static void hideSystemCopies();
     // The family to draw glyphs with; loads the font file on first use.
     static QString fontFamily();
     // Pixel size of the symbol font per point of the system font a symbol stands for, so a
