@@ -52,9 +52,17 @@ Window {
             function onSaveScreenPressed() { window.saveScreen() }
         }
     }
+    // Queued rather than done here, so the frame's hand-over (and what else waits on it) ends
+    // first, and the loading runs from the event loop.
+    property bool afterFirstFrameQueued: false
     onFrameSwapped: {
-        if (!firstFrameDrawn)
-            firstFrameDrawn = true
+        if (!afterFirstFrameQueued) {
+            afterFirstFrameQueued = true
+            Qt.callLater(window.afterFirstFrame)
+        }
+    }
+    function afterFirstFrame() {
+        firstFrameDrawn = true
         if (fullScreenMode || menuLoader.active)
             return
         menuLoader.setSource("qrc:/Kestrel/Platform/HardwareMenu.qml",

@@ -118,14 +118,15 @@ int main(int argc, char *argv[])
         window->setGeometry(window->screen()->geometry());
         window->showFullScreen();
     }
-    // The maker's server is not needed for the first frame: look for it once that is drawn.
+    // The maker's server is not needed for the first frame: look for it once that is drawn
+    // (queued, so the frame's hand-over ends first).
     MakerLauncher maker(QUrl(QStringLiteral(KESTREL_MAKER_URL)),
                         QCoreApplication::applicationDirPath() + QStringLiteral("/kestrel-maker"));
     auto *firstFrame = new QObject(window);
     QObject::connect(window, &QQuickWindow::frameSwapped, firstFrame, [&maker, firstFrame] {
         firstFrame->deleteLater();
         maker.start();
-    });
+    }, Qt::QueuedConnection);
 
     if (!options.screenshot.isEmpty())
         takeScreenshotWhenDrawn(window, options.screenshot);

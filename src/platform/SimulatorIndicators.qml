@@ -20,7 +20,18 @@ Row {
         visible: indicators.torch.lit
         color: "#FFE066"
         border.color: "#B38F00"
-        Text { anchors.centerIn: parent; text: "T"; font.pixelSize: 10; font.bold: true; color: "#5C4600" }
+        // Made when the torch is first lit: the bold letter alone would load a font weight
+        // before the shell's first frame.
+        Loader {
+            id: torchLetter
+            anchors.centerIn: parent
+            active: false
+            sourceComponent: Component {
+                Text { text: "T"; font.pixelSize: 10; font.bold: true; color: "#5C4600" }
+            }
+        }
+        onVisibleChanged: if (visible) torchLetter.active = true
+        Component.onCompleted: if (visible) torchLetter.active = true
     }
 
     Rectangle {
