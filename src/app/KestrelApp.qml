@@ -22,10 +22,17 @@ Item {
         sourceComponent: model.SetutComplete ? lockComponent : setupComponent
     }
 
+    // Made from its file only when shown, so a returning user's start neither compiles the setup
+    // screen nor loads the layout module it uses.
     Component {
         id: setupComponent
-        SetupScreen {
-            onSwipeEnded: dy => model.endSetupSwipe(dy)
+        Loader {
+            id: setupLoader
+            source: "qrc:/Kestrel/App/SetupScreen.qml"
+            Connections {
+                target: setupLoader.item
+                function onSwipeEnded(dy) { model.endSetupSwipe(dy) }
+            }
         }
     }
 

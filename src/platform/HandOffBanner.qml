@@ -13,7 +13,7 @@ Rectangle {
         hideTimer.restart()
     }
 
-    height: label.implicitHeight + 20
+    height: (label.item ? label.item.implicitHeight : 0) + 20
     radius: 14
     color: "#E6303030"
     opacity: hideTimer.running ? 1 : 0
@@ -22,18 +22,25 @@ Rectangle {
 
     Behavior on opacity { NumberAnimation { duration: 200 } }
 
-    Text {
+    // Made with the first message: an empty label would still load its font before the
+    // shell's first frame.
+    Loader {
         id: label
         anchors.fill: parent
         anchors.margins: 10
-        text: banner.message
-        color: "white"
-        font.pixelSize: 13
-        wrapMode: Text.WrapAnywhere
-        maximumLineCount: 2
-        elide: Text.ElideRight
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
+        active: banner.message !== ""
+        sourceComponent: Component {
+            Text {
+                text: banner.message
+                color: "white"
+                font.pixelSize: 13
+                wrapMode: Text.WrapAnywhere
+                maximumLineCount: 2
+                elide: Text.ElideRight
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+            }
+        }
     }
 
     Timer {
