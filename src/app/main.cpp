@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -54,6 +55,9 @@ void takeScreenshotWhenDrawn(QQuickWindow *window, const QString &file)
 int main(int argc, char *argv[])
 {
     StartupTimeline::mark("main()");
+    // Reading the font configuration takes several milliseconds: it is read beside the start
+    // below and waited for before the first font is used.
+    std::jthread fontConfiguration(&SymbolTable::hideSystemCopies);
     // Options are read before a display is needed, so --help, --version and mistakes work anywhere.
     CommandLine options;
     {
@@ -76,8 +80,6 @@ int main(int argc, char *argv[])
     // Cheap: the engine itself starts only when the browser first shows a page.
     BrowserEngine::prepareBeforeApplication();
     StartupTimeline::mark("command line");
-    SymbolTable::hideSystemCopies();
-    StartupTimeline::mark("font configuration");
     QGuiApplication app(argc, argv);
     StartupTimeline::mark("QGuiApplication");
     QGuiApplication::setApplicationName(QStringLiteral("kestrel"));
@@ -92,18 +94,22 @@ int main(int argc, char *argv[])
     }
 
     QQuickStyle::setStyle(QStringLiteral("Basic"));
-    QFont font(QStringLiteral("Inter"));
-    font.setPixelSize(17);
-    QGuiApplication::setFont(font);
-    // Adding a font later would make every text on screen lay itself out again.
-    SymbolTable::fontFamily();
-    StartupTimeline::mark("data root, style, fonts");
+    StartupTimeline::mark("data root, style");
 
     AppContext context(options.dataDir, *DeviceInfo::profileNamed(options.device));
     StartupTimeline::mark("services (AppContext)");
     QQmlApplicationEngine engine;
     context.installInto(engine);
     StartupTimeline::mark("QML engine");
+
+    fontConfiguration.join();
+    StartupTimeline::mark("font configuration (waited for)");
+    QFont font(QStringLiteral("Inter"));
+    font.setPixelSize(17);
+    QGuiApplication::setFont(font);
+    // Adding a font later would make every text on screen lay itself out again.
+    SymbolTable::fontFamily();
+    StartupTimeline::mark("fonts");
     engine.setInitialProperties({{QStringLiteral("fullScreenMode"), options.fullscreen}});
     engine.load(QUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml")));
     StartupTimeline::mark("types, compile and create Main.qml");
