@@ -26,8 +26,10 @@ Item {
     }
     FontMetrics {
         id: metrics
-        font.family: SymbolTable.fontFamily
-        font.pixelSize: Math.max(1, Math.round(button.symbolSize * SymbolTable.scale))
+        // One font, not family and size set one after the other: metrics are measured at every
+        // change, and the font in between would load a font size nothing draws.
+        font: Qt.font({ family: SymbolTable.fontFamily,
+                        pixelSize: Math.max(1, Math.round(button.symbolSize * SymbolTable.scale)) })
     }
 
     Item {
