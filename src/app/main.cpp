@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickWindow>
@@ -16,6 +17,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 #include <thread>
 #include <utility>
 
@@ -100,6 +102,9 @@ int main(int argc, char *argv[])
     StartupTimeline::mark("services (AppContext)");
     QQmlApplicationEngine engine;
     context.installInto(engine);
+    const QUrl mainUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml"));
+    // The engine's loader thread compiles the types meanwhile; load() below waits for it.
+    auto typesInAdvance = std::make_unique<QQmlComponent>(&engine, mainUrl, QQmlComponent::Asynchronous);
     StartupTimeline::mark("QML engine");
 
     fontConfiguration.join();
@@ -111,7 +116,8 @@ int main(int argc, char *argv[])
     SymbolTable::fontFamily();
     StartupTimeline::mark("fonts");
     engine.setInitialProperties({{QStringLiteral("fullScreenMode"), options.fullscreen}});
-    engine.load(QUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml")));
+    engine.load(mainUrl);
+    typesInAdvance.reset();
     StartupTimeline::mark("types, compile and create Main.qml");
     if (engine.rootObjects().isEmpty())
         return 1;
