@@ -9,7 +9,6 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
-#include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickWindow>
@@ -17,7 +16,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <memory>
 #include <thread>
 #include <utility>
 
@@ -102,9 +100,6 @@ int main(int argc, char *argv[])
     StartupTimeline::mark("services (AppContext)");
     QQmlApplicationEngine engine;
     context.installInto(engine);
-    const QUrl mainUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml"));
-    // The engine's loader thread compiles the types meanwhile; load() below waits for it.
-    auto typesInAdvance = std::make_unique<QQmlComponent>(&engine, mainUrl, QQmlComponent::Asynchronous);
     StartupTimeline::mark("QML engine");
 
     fontConfiguration.join();
@@ -116,8 +111,7 @@ int main(int argc, char *argv[])
     SymbolTable::fontFamily();
     StartupTimeline::mark("fonts");
     engine.setInitialProperties({{QStringLiteral("fullScreenMode"), options.fullscreen}});
-    engine.load(mainUrl);
-    typesInAdvance.reset();
+    engine.load(QUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml")));
     StartupTimeline::mark("types, compile and create Main.qml");
     if (engine.rootObjects().isEmpty())
         return 1;
