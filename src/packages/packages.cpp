@@ -4,6 +4,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -20,23 +22,9 @@ QUuid randomUuid()
                  byte(low, 4), byte(low, 5), byte(low, 6), byte(low, 7));
 }
 
-bool isString(const QJsonObject &object, QLatin1StringView key)
-{
-    return object.value(key).isString();
-}
-
-bool isOptionalString(const QJsonObject &object, QLatin1StringView key)
-{
-    const QJsonValue value = object.value(key);
-    return value.isUndefined() || value.isNull() || value.isString();
-}
-
 // A whole number that fits a 64-bit integer; 1.5, "1" and true are refused, 1.0 is 1.
-bool optionalInteger(const QJsonObject &object, QLatin1StringView key, std::optional<qint64> &out)
+bool wholeNumber(QJsonValueConstRef value, std::optional<qint64> &out)
 {
-    const QJsonValue value = object.value(key);
-    if (value.isUndefined() || value.isNull())
-        return true;
     if (!value.isDouble())
         return false;
     const qint64 low = value.toInteger(std::numeric_limits<qint64>::min());
@@ -46,6 +34,20 @@ bool optionalInteger(const QJsonObject &object, QLatin1StringView key, std::opti
     out = low;
     return true;
 }
+
+enum class Rule { Text, OptionalText, OptionalWholeNumber };
+struct Member {
+    QLatin1StringView name;
+    Rule rule;
+};
+constexpr Member Members[] = {
+    {QLatin1StringView("PackageName"), Rule::Text},           {QLatin1StringView("PackageID"), Rule::Text},
+    {QLatin1StringView("Category"), Rule::Text},              {QLatin1StringView("PackageVersion"), Rule::Text},
+    {QLatin1StringView("AppIcon"), Rule::OptionalText},       {QLatin1StringView("AuthorEmail"), Rule::OptionalText},
+    {QLatin1StringView("ContactEmail"), Rule::OptionalText},  {QLatin1StringView("Website"), Rule::OptionalText},
+    {QLatin1StringView("Description"), Rule::OptionalText},   {QLatin1StringView("DockOpacity"), Rule::OptionalWholeNumber},
+};
+constexpr unsigned AllRequired = 0b1111; // the first four
 
 QString quoted(const QString &text)
 {
@@ -61,17 +63,34 @@ QString optional(const std::optional<QString> &text) { return text ? quoted(*tex
 
 std::optional<Packages> Packages::fromCheckedObject(const QJsonObject &object)
 {
+    // One walk over the members rather than a lookup per rule: a lookup compares the key with
+    // several stored ones, character by character, and a repository has thousands of packages.
     Packages package;
-    const bool valid = isString(object, QLatin1StringView("PackageName"))
-        && isString(object, QLatin1StringView("PackageID")) && isString(object, QLatin1StringView("Category"))
-        && isString(object, QLatin1StringView("PackageVersion"))
-        && isOptionalString(object, QLatin1StringView("AppIcon"))
-        && isOptionalString(object, QLatin1StringView("AuthorEmail"))
-        && isOptionalString(object, QLatin1StringView("ContactEmail"))
-        && isOptionalString(object, QLatin1StringView("Website"))
-        && isOptionalString(object, QLatin1StringView("Description"))
-        && optionalInteger(object, QLatin1StringView("DockOpacity"), package.DockOpacity);
-    if (!valid)
+    unsigned required = 0;
+    for (auto it = object.constBegin(), end = object.constEnd(); it != end; ++it) {
+        const QString key = it.key();
+        const auto member = std::find_if(std::begin(Members), std::end(Members),
+                                         [&key](const Member &m) { return key.size() == m.name.size() && key == m.name; });
+        if (member == std::end(Members))
+            continue; // members not listed are ignored
+        const QJsonValue::Type type = it->type();
+        switch (member->rule) {
+        case Rule::Text:
+            if (type != QJsonValue::String)
+                return std::nullopt;
+            required |= 1u << (member - std::begin(Members));
+            break;
+        case Rule::OptionalText:
+            if (type != QJsonValue::String && type != QJsonValue::Null)
+                return std::nullopt;
+            break;
+        case Rule::OptionalWholeNumber:
+            if (type != QJsonValue::Null && !wholeNumber(*it, package.DockOpacity))
+                return std::nullopt;
+            break;
+        }
+    }
+    if (required != AllRequired)
         return std::nullopt;
     package.m_object = object;
     package.id = randomUuid();

@@ -72,6 +72,10 @@ private slots:
         QTest::newRow("opacity past 64 bits") << one(R"(, "DockOpacity": 1e30)") << -1 << QVariant();
         QTest::newRow("icon as number") << one(R"(, "AppIcon": 3)") << -1 << QVariant();
         QTest::newRow("null required") << QByteArray(R"([{"PackageName": null, "PackageID": "i", "Category": "T", "PackageVersion": "1"}])") << -1 << QVariant();
+        QTest::newRow("look-alike names are not members") << QByteArray(
+            R"([{"packagename": "a", "PackageNames": "a", "PackageID": "i", "Category": "T", "PackageVersion": "1"}])") << -1 << QVariant();
+        QTest::newRow("a repeated member counts once") << QByteArray(
+            R"([{"PackageName": "a", "PackageName": "b", "PackageID": "i", "Category": "T"}])") << -1 << QVariant();
         QTest::newRow("one bad package fails all")
             << QByteArray(R"([{"PackageName": "A", "PackageID": "a", "Category": "Tweaks", "PackageVersion": "1"},)"
                           R"( {"PackageName": "B", "PackageID": "b", "PackageVersion": "1"}])") << -1 << QVariant();
