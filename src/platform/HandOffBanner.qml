@@ -13,7 +13,7 @@ Rectangle {
         hideTimer.restart()
     }
 
-    height: (label.item ? label.item.implicitHeight : 0) + 20
+    height: label.height + 20
     radius: 14
     color: "#E6303030"
     opacity: hideTimer.running ? 1 : 0
@@ -26,8 +26,8 @@ Rectangle {
     // shell's first frame.
     Loader {
         id: label
-        anchors.fill: parent
-        anchors.margins: 10
+        // Only the width is given: the label's own height sets the banner's, without a loop.
+        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 10 }
         active: banner.message !== ""
         sourceComponent: Component {
             Text {
