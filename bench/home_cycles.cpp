@@ -60,6 +60,8 @@ struct Launch {
     explicit Launch(AppContext &context)
     {
         context.installInto(engine);
+        // As the shell's own window does: asynchronous loaders fill in between frames.
+        engine.setIncubationController(window.incubationController());
         window.resize(390, 844);
         QObject::connect(&window, &QQuickWindow::frameSwapped, &window, [this] {
             lastFrame = clock.nsecsElapsed();
