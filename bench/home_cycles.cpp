@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <algorithm>
+#include <cstdlib>
 #include <malloc.h>
 #include <memory>
 #include <utility>
@@ -59,6 +60,8 @@ struct Launch {
     explicit Launch(AppContext &context)
     {
         context.installInto(engine);
+        // As the shell's own window does: asynchronous loaders fill in between frames.
+        engine.setIncubationController(window.incubationController());
         window.resize(390, 844);
         QObject::connect(&window, &QQuickWindow::frameSwapped, &window, [this] {
             lastFrame = clock.nsecsElapsed();
@@ -135,6 +138,12 @@ int main(int argc, char *argv[])
     int idleMs = 100;
     if (const qsizetype at = args.indexOf("--idle"); at >= 0 && at + 1 < args.size()) {
         idleMs = std::max(0, args.at(at + 1).toInt());
+        args.remove(at, 2);
+    }
+    // --exit-after N: stop right after the checkpoint at N cycles (for heap profiles).
+    int exitAfter = -1;
+    if (const qsizetype at = args.indexOf("--exit-after"); at >= 0 && at + 1 < args.size()) {
+        exitAfter = args.at(at + 1).toInt();
         args.remove(at, 2);
     }
     const int totalCycles = std::max(1000, args.isEmpty() ? 3000 : args.first().toInt());
@@ -214,10 +223,15 @@ int main(int argc, char *argv[])
     };
     out << "placeholder round trips (open a placeholder, tap its message), resident memory after garbage collection and heap trim\n";
     auto checkpoint = [&](int cycles, double resident) {
-        out << QString("  after %1 cycles: %2 MiB (heap in use %3 MiB, arenas %4 MiB)\n")
+        out << QString("  after %1 cycles: %2 MiB (heap in use %3 MiB, arenas %4 MiB; by kind: %5)\n")
                    .arg(QLocale(QLocale::English).toString(cycles)).arg(resident, 0, 'f', 1)
-                   .arg(heapInUseMiB(), 0, 'f', 1).arg(heapArenasMiB(), 0, 'f', 1);
+                   .arg(heapInUseMiB(), 0, 'f', 1).arg(heapArenasMiB(), 0, 'f', 1)
+                   .arg(residentByKindText(residentByKindMiB()));
         out.flush();
+        // Under a heap profiler: end here with everything still alive, so two runs stopped at
+        // different counts show what the cycles in between left allocated.
+        if (cycles == exitAfter)
+            std::exit(0);
     };
     const double after10 = run(1, 10);
     const double heap10 = heapInUseMiB();
@@ -226,7 +240,7 @@ int main(int argc, char *argv[])
     // The way there shows whether memory settles or keeps climbing.
     int done = 10;
     double now = after10;
-    for (int upTo : {250, 500, 750, 1000}) {
+    for (int upTo : {100, 250, 500, 1000}) {
         now = run(done + 1, upTo);
         done = upTo;
         checkpoint(upTo, now);
@@ -249,7 +263,6 @@ int main(int argc, char *argv[])
     } else {
         out << "  growth 1,000 -> 3,000 cycles: not run (give the count: bench_homecycles 3000)\n";
     }
-    out << "  resident by kind at the end: " << residentByKindText(residentByKindMiB()) << "\n";
     if (failures)
         out << QString("  %1 cycles found no placeholder\n").arg(failures);
     return failures ? 1 : 0;

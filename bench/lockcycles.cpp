@@ -41,6 +41,8 @@ int main(int argc, char *argv[])
     QQmlEngine engine;
     context.installInto(engine);
     QQuickWindow window;
+    // As the shell's own window does: asynchronous loaders fill in between frames.
+    engine.setIncubationController(window.incubationController());
     window.resize(390, 844);
     QQmlComponent component(&engine, QUrl("qrc:/Kestrel/App/KestrelApp.qml"));
     auto *root = qobject_cast<QQuickItem *>(component.create());

@@ -12,6 +12,8 @@ Item {
     required property HomeScreenModel model
     readonly property bool open: model.ShowExtraFolder
     readonly property int panelSize: AppContext.device.screenWidth - 50
+    property bool opened: false
+    onOpenChanged: if (open) opened = true
 
     Column {
         anchors.centerIn: parent
@@ -41,32 +43,37 @@ Item {
                 radius: 40
             }
 
-            Column {
+            // The apps are made when the folder first opens and kept from then on, so a closing
+            // folder still fades them out; a home screen whose folder is never opened makes none.
+            Loader {
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.top: parent.top
                 anchors.topMargin: 40
-                spacing: 30
+                active: folder.open || folder.opened
                 opacity: folder.open ? 1 : 0
                 enabled: folder.open
                 Behavior on opacity { NumberAnimation { duration: 350; easing.type: Easing.OutQuad } }
 
-                Repeater {
-                    model: 2
-                    Row {
-                        id: folderRow
-                        required property int index
-                        anchors.horizontalCenter: parent.horizontalCenter
-                        spacing: 40
-                        Repeater {
-                            model: folder.model.folderItems.slice(folderRow.index * 3, folderRow.index * 3 + 3)
-                            AppButton {
-                                required property var modelData
-                                objectName: "folderItem" + modelData.app
-                                app: modelData.app
-                                label: modelData.label
-                                iconSize: 70
-                                radius: 20
-                                onClicked: folder.model.openAppView(app)
+                sourceComponent: Column {
+                    spacing: 30
+                    Repeater {
+                        model: 2
+                        Row {
+                            id: folderRow
+                            required property int index
+                            anchors.horizontalCenter: parent.horizontalCenter
+                            spacing: 40
+                            Repeater {
+                                model: folder.model.folderItems.slice(folderRow.index * 3, folderRow.index * 3 + 3)
+                                AppButton {
+                                    required property var modelData
+                                    objectName: "folderItem" + modelData.app
+                                    app: modelData.app
+                                    label: modelData.label
+                                    iconSize: 70
+                                    radius: 20
+                                    onClicked: folder.model.openAppView(app)
+                                }
                             }
                         }
                     }

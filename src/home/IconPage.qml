@@ -1,6 +1,7 @@
 import QtQuick
 import Kestrel.App
 import Kestrel.Home
+import Kestrel.Ui
 
 // An icon page: rows of four slots from the home screen's slot table, at the top of the page.
 Item {
@@ -9,6 +10,7 @@ Item {
     required property HomeScreenModel model
     required property Item home
     property var rows: []
+    readonly property color labelColor: Foreground.color
 
     // Rows are 20 apart; on a short screen they close up (to no less than 8) so the last row
     // stays clear of the page dots and the dock.
@@ -38,9 +40,30 @@ Item {
                         slot: modelData
                         homeModel: page.model
                         home: page.home
+                        labelColor: page.labelColor
+                    }
+                    // A slot never changes what it holds (other rows make new slots): the drawn
+                    // tiles are made once, here, rather than every slot keeping loaders for them.
+                    onItemAdded: (index, item) => {
+                        const drawn = item.slot === AppView.AppCalendar ? calendarTile : item.isFolder ? folderIcon : null
+                        if (drawn)
+                            drawn.createObject(item.tile)
                     }
                 }
             }
+        }
+    }
+
+    Component {
+        id: calendarTile
+        CalendarTile {
+            model: page.model
+        }
+    }
+    Component {
+        id: folderIcon
+        ExtrasFolderIcon {
+            model: page.model
         }
     }
 }

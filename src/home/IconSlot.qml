@@ -1,7 +1,6 @@
 import QtQuick
 import Kestrel.App
 import Kestrel.Home
-import Kestrel.Ui
 
 // One slot of an icon page: an app tile (the calendar drawn from the clock strings), the
 // Extras folder icon, or an empty slot that only takes room. A tap opens the app; a long
@@ -12,6 +11,10 @@ Item {
     required property int slot
     required property HomeScreenModel homeModel
     required property Item home
+    // The page's text colour, read once there rather than by every label.
+    required property color labelColor
+    // Where a drawn tile (the calendar's, the folder's) is put.
+    readonly property alias tile: tile
 
     readonly property bool isApp: slot >= 0
     readonly property bool isFolder: slot === HomeScreenModel.ExtrasFolderSlot
@@ -34,35 +37,15 @@ Item {
             homeModel.openAppView(slot)
     }
 
-    Item {
+    // The tile: the app's picture, or nothing where a drawn tile (calendar, folder) goes on top.
+    RoundedPicture {
         id: tile
         anchors.horizontalCenter: parent.horizontalCenter
         width: 60
         height: 60
         opacity: area.pressed && !slotItem.isFolder ? 0.5 : 1
-
-        RoundedPicture {
-            anchors.fill: parent
-            visible: slotItem.isApp && slotItem.slot !== AppView.AppCalendar
-            name: visible ? AppView.icon(slotItem.slot) : ""
-            radius: AppView.cornerRadius(slotItem.slot)
-        }
-
-        Loader {
-            anchors.fill: parent
-            active: slotItem.slot === AppView.AppCalendar
-            sourceComponent: CalendarTile {
-                model: slotItem.homeModel
-            }
-        }
-
-        Loader {
-            anchors.fill: parent
-            active: slotItem.isFolder
-            sourceComponent: ExtrasFolderIcon {
-                model: slotItem.homeModel
-            }
-        }
+        name: slotItem.isApp && slotItem.slot !== AppView.AppCalendar ? AppView.icon(slotItem.slot) : ""
+        radius: AppView.cornerRadius(slotItem.slot)
     }
 
     Text {
@@ -73,7 +56,7 @@ Item {
         height: 16
         verticalAlignment: Text.AlignVCenter
         text: slotItem.label
-        color: Foreground.color
+        color: slotItem.labelColor
         font.pixelSize: slotItem.isApp ? AppView.labelSize(slotItem.slot) : 13
     }
 

@@ -26,27 +26,38 @@ Item {
         onCurrentIndexChanged: pager.model.CurrentPage = currentIndex
         Component.onCompleted: positionViewAtIndex(currentIndex, ListView.Beginning)
 
+        // Only the page on display is made before the home screen's first frame; the others
+        // follow in the background right after, long before a swipe can bring them in.
         model: ObjectModel {
-            SearchPage {
+            Loader {
                 width: pages.width
                 height: pages.height
-                model: pager.model
+                asynchronous: pager.model.CurrentPage !== 0
+                sourceComponent: SearchPage {
+                    model: pager.model
+                }
             }
-            IconPage {
-                objectName: "iconPage1"
+            Loader {
                 width: pages.width
                 height: pages.height
-                model: pager.model
-                home: pager.home
-                rows: pager.model.pageOneRows
+                asynchronous: pager.model.CurrentPage !== 1
+                sourceComponent: IconPage {
+                    objectName: "iconPage1"
+                    model: pager.model
+                    home: pager.home
+                    rows: pager.model.pageOneRows
+                }
             }
-            IconPage {
-                objectName: "iconPage2"
+            Loader {
                 width: pages.width
                 height: pages.height
-                model: pager.model
-                home: pager.home
-                rows: pager.model.pageTwoRows
+                asynchronous: pager.model.CurrentPage !== 2
+                sourceComponent: IconPage {
+                    objectName: "iconPage2"
+                    model: pager.model
+                    home: pager.home
+                    rows: pager.model.pageTwoRows
+                }
             }
         }
     }

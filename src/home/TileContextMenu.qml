@@ -16,55 +16,62 @@ Item {
 
     visible: shown
 
-    MouseArea {
+    // Made only while shown: most home screens never show their menu.
+    Loader {
         anchors.fill: parent
-        onClicked: menu.model.dismissContextMenu()
-        Accessible.role: Accessible.Button
-        Accessible.name: "Close menu"
-        Accessible.onPressAction: menu.model.dismissContextMenu()
-        Rectangle {
-            anchors.fill: parent
-            color: "black"
-            opacity: 0.3
-        }
-    }
+        active: menu.shown
+        sourceComponent: Item {
+            MouseArea {
+                anchors.fill: parent
+                onClicked: menu.model.dismissContextMenu()
+                Accessible.role: Accessible.Button
+                Accessible.name: "Close menu"
+                Accessible.onPressAction: menu.model.dismissContextMenu()
+                Rectangle {
+                    anchors.fill: parent
+                    color: "black"
+                    opacity: 0.3
+                }
+            }
 
-    // The pressed tile stays bright above the dimmed screen.
-    RoundedPicture {
-        x: menu.anchorPoint.x
-        y: menu.anchorPoint.y - height
-        width: menu.anchor ? menu.anchor.width : 60
-        height: width
-        visible: menu.anchor !== null
-        name: menu.shown ? AppView.icon(menu.model.contextMenuApp) : ""
-        radius: AppView.cornerRadius(menu.model.contextMenuApp)
-    }
+            // The pressed tile stays bright above the dimmed screen.
+            RoundedPicture {
+                x: menu.anchorPoint.x
+                y: menu.anchorPoint.y - height
+                width: menu.anchor ? menu.anchor.width : 60
+                height: width
+                visible: menu.anchor !== null
+                name: menu.shown ? AppView.icon(menu.model.contextMenuApp) : ""
+                radius: AppView.cornerRadius(menu.model.contextMenuApp)
+            }
 
-    Rectangle {
-        id: panel
-        x: Math.max(12, Math.min(menu.anchorPoint.x, menu.width - width - 12))
-        y: menu.anchorPoint.y + 8
-        width: 250
-        height: 46
-        radius: 13
-        color: Qt.rgba(0.95, 0.95, 0.96, 0.97)
+            Rectangle {
+                id: panel
+                x: Math.max(12, Math.min(menu.anchorPoint.x, menu.width - width - 12))
+                y: menu.anchorPoint.y + 8
+                width: 250
+                height: 46
+                radius: 13
+                color: Qt.rgba(0.95, 0.95, 0.96, 0.97)
 
-        Text {
-            objectName: "contextMenuDelete"
-            anchors.left: parent.left
-            anchors.leftMargin: 16
-            anchors.verticalCenter: parent.verticalCenter
-            text: "Delete"
-            color: "red"
-            font.pixelSize: 17
-        }
-        MouseArea {
-            objectName: "contextMenuDeleteArea"
-            anchors.fill: parent
-            onClicked: menu.model.deleteFromContextMenu()
-            Accessible.role: Accessible.MenuItem
-            Accessible.name: "Delete"
-            Accessible.onPressAction: menu.model.deleteFromContextMenu()
+                Text {
+                    objectName: "contextMenuDelete"
+                    anchors.left: parent.left
+                    anchors.leftMargin: 16
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: "Delete"
+                    color: "red"
+                    font.pixelSize: 17
+                }
+                MouseArea {
+                    objectName: "contextMenuDeleteArea"
+                    anchors.fill: parent
+                    onClicked: menu.model.deleteFromContextMenu()
+                    Accessible.role: Accessible.MenuItem
+                    Accessible.name: "Delete"
+                    Accessible.onPressAction: menu.model.deleteFromContextMenu()
+                }
+            }
         }
     }
 }

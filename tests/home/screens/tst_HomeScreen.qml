@@ -227,6 +227,8 @@ TestCase {
         compare(model().CurrentPage, 2)
         compare(owner.CurrentPage, 2)
         compare(find("pages").currentIndex, 2)
+        // The pages not on display are made just after the new screen's first frame.
+        tryVerify(() => find("calendarDayOfMonth") && find("searchTime"))
         compare(find("calendarDayOfMonth").text, "12")
         compare(find("calendarDay").text, AppContext.clock.formatCurrentDate("EEEE"))
         compare(find("searchTime").text, "01:05")
