@@ -1,4 +1,4 @@
-// The home screen on the real screens:
+// The home screen on the real screens (options: see main()):
 //  - time from "Press home to open" to the home screen's first frame, against the lock screen's
 //    own first frame, as a ratio (median of several fresh launches, and the first, cold one);
 //  - resident memory across placeholder round trips (open an app that is not built, tap its
@@ -146,6 +146,16 @@ int main(int argc, char *argv[])
         exitAfter = args.at(at + 1).toInt();
         args.remove(at, 2);
     }
+    // --pace MS: animation time per round trip. By default one a second, as fast as a person
+    // opens an app and taps its message: each replaced screen has faded out before the next
+    // trip. At 100 ms, up to five screens fade at once and the heap spreads to fit them all.
+    int paceMs = 1000;
+    if (const qsizetype at = args.indexOf("--pace"); at >= 0 && at + 1 < args.size()) {
+        paceMs = std::max(1, args.at(at + 1).toInt());
+        args.remove(at, 2);
+    }
+    // --no-frames: only the round trips.
+    const bool skipFrames = args.removeAll(QStringLiteral("--no-frames")) > 0;
     const int totalCycles = std::max(1000, args.isEmpty() ? 3000 : args.first().toInt());
     QTemporaryDir data;
     AppContext context(data.path());
@@ -156,7 +166,7 @@ int main(int argc, char *argv[])
     // First frames.
     QList<double> lockTimes, homeTimes;
     double coldLock = 0, coldHome = 0;
-    for (int trial = 0; trial < launches; ++trial) {
+    for (int trial = 0; trial < (skipFrames ? 0 : launches); ++trial) {
         Launch launch(context);
         const double lock = launch.startLockScreen();
         QTest::qWait(idleMs);
@@ -173,13 +183,15 @@ int main(int argc, char *argv[])
         homeTimes.append(home);
         QTest::qWait(400);
     }
-    out << "first frames\n";
-    out << QString("  lock screen (launch to first frame):            cold %1 ms, median %2 ms\n")
-               .arg(coldLock, 0, 'f', 1).arg(median(lockTimes), 0, 'f', 1);
-    out << QString("  home screen (Press home to open to first frame): cold %1 ms, median %2 ms\n")
-               .arg(coldHome, 0, 'f', 1).arg(median(homeTimes), 0, 'f', 1);
-    out << QString("  ratio home/lock: cold %1x, median %2x\n")
-               .arg(coldHome / coldLock, 0, 'f', 2).arg(median(homeTimes) / median(lockTimes), 0, 'f', 2);
+    if (!skipFrames) {
+        out << "first frames\n";
+        out << QString("  lock screen (launch to first frame):            cold %1 ms, median %2 ms\n")
+                   .arg(coldLock, 0, 'f', 1).arg(median(lockTimes), 0, 'f', 1);
+        out << QString("  home screen (Press home to open to first frame): cold %1 ms, median %2 ms\n")
+                   .arg(coldHome, 0, 'f', 1).arg(median(homeTimes), 0, 'f', 1);
+        out << QString("  ratio home/lock: cold %1x, median %2x\n")
+                   .arg(coldHome / coldLock, 0, 'f', 2).arg(median(homeTimes) / median(lockTimes), 0, 'f', 2);
+    }
     out.flush();
     if (framesOnly)
         return 0;
@@ -207,7 +219,7 @@ int main(int argc, char *argv[])
     auto run = [&](int from, int to) {
         for (int i = from; i <= to; ++i) {
             cycle(i);
-            clock.step(100);
+            clock.step(paceMs);
             QTest::qWait(2); // let the new screen draw
             mostAlive = std::max(mostAlive, int(home->findChildren<QObject *>("homeView").size()));
         }
@@ -221,7 +233,7 @@ int main(int argc, char *argv[])
         malloc_trim(0);
         return residentMiB();
     };
-    out << "placeholder round trips (open a placeholder, tap its message), resident memory after garbage collection and heap trim\n";
+    out << QString("placeholder round trips (open a placeholder, tap its message; %1 ms of animation each), resident memory after garbage collection and heap trim\n").arg(paceMs);
     auto checkpoint = [&](int cycles, double resident) {
         out << QString("  after %1 cycles: %2 MiB (heap in use %3 MiB, arenas %4 MiB; by kind: %5)\n")
                    .arg(QLocale(QLocale::English).toString(cycles)).arg(resident, 0, 'f', 1)
