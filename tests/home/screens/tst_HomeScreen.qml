@@ -220,6 +220,7 @@ TestCase {
     function test_newHomeScreenKeepsThePageAndShowsTheTimeOfTheTap() {
         launch(2)
         showPage(2)
+        tryVerify(() => find("calendarDayOfMonth")) // on a page made after the first frame
         compare(find("calendarDayOfMonth").text, "9")
         tap("tile25") // Watch
         TestSupport.setNow("2024-01-12T13:05:00")
