@@ -1,0 +1,46 @@
+import QtQuick
+import QtTest
+import Kestrel.App
+import Kestrel.Testing
+
+// A test case as large as the simulated phone's screen, shown in a window, with the steps the
+// screen tests share.
+TestCase {
+    id: screenTest
+    when: windowShown
+    width: AppContext.device.screenWidth
+    height: AppContext.device.screenHeight
+    visible: true
+
+    Component {
+        id: shellComponent
+        KestrelApp { width: screenTest.width; height: screenTest.height }
+    }
+
+    // The whole shell from its first screen.
+    function launchShell() {
+        const shell = createTemporaryObject(shellComponent, screenTest)
+        verify(shell, "the shell could not be created")
+        return shell
+    }
+    // A first launch's empty store with the given keys stored.
+    function resetSettings(values) {
+        TestSupport.clearSettings()
+        for (const key in values)
+            TestSupport.setSetting(key, values[key])
+    }
+    // The named item under root; a test that needs it fails when it is not there.
+    function find(root, name) {
+        const item = findChild(root, name)
+        verify(item, "nothing named " + name)
+        return item
+    }
+    // A press at the item's middle, a move by (dx, dy) in two steps, and the release there.
+    function drag(item, dx, dy) {
+        const x = item.width / 2, y = item.height / 2
+        mousePress(item, x, y)
+        mouseMove(item, x + dx / 2, y + dy / 2)
+        mouseMove(item, x + dx, y + dy)
+        mouseRelease(item, x + dx, y + dy)
+    }
+}
