@@ -6,34 +6,21 @@ import Kestrel.Platform
 import Kestrel.Testing
 
 // The flow from lock screen to home through the real screens, driven by taps.
-TestCase {
-    id: testCase
+ScreenTestCase {
     name: "LockFlow"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
-
-    Component {
-        id: appComponent
-        KestrelApp { width: 390; height: 844 }
-    }
 
     property var app: null
 
     function init() {
-        TestSupport.clearSettings()
-        TestSupport.setSetting("Setup_Complete", true)
         AppContext.biometrics.enrolled = true
         if (AppContext.biometrics.evaluating)
             AppContext.biometrics.answer(SimulatedBiometrics.Cancel)
     }
 
-    function launch(usePasscode, passcode, biometrics) {
-        TestSupport.setSetting("Use_Passcode", usePasscode)
-        TestSupport.setSetting("App_Passcode", passcode)
-        TestSupport.setSetting("Use_FaceID_TouchID", biometrics)
-        app = createTemporaryObject(appComponent, testCase)
+    function launch(usePasscode, passcode, biometrics, more) {
+        resetSettings(Object.assign({ Setup_Complete: true, Use_Passcode: usePasscode, App_Passcode: passcode,
+                                      Use_FaceID_TouchID: biometrics }, more))
+        app = launchShell()
         waitForContent()
         return app
     }
@@ -191,9 +178,7 @@ TestCase {
         ]
     }
     function test_lockWallpaperChoice(data) {
-        TestSupport.setSetting("Lockscreen_Wallpaper", data.name)
-        TestSupport.setSetting("Lockscreen_Wallpaper_Custom", data.custom)
-        launch(false, "", false)
+        launch(false, "", false, { Lockscreen_Wallpaper: data.name, Lockscreen_Wallpaper_Custom: data.custom })
         const source = String(shownObject("lockWallpaper").source)
         verify(source.indexOf(data.expected) > 0, "wallpaper source " + source)
     }
