@@ -8,13 +8,9 @@ import Kestrel.Testing
 
 // The home screen through its real views: pages, dock, folder, opening and closing apps, and
 // the placeholder's way back to a new home screen.
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "HomeScreen"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
 
     Component {
         id: ownerComponent
@@ -66,13 +62,7 @@ TestCase {
         wait(1000)
         mouseRelease(find(name))
     }
-    function swipeHomeBar(dx, dy) {
-        const grab = find("homeBarGrabArea"), x = grab.width / 2, y = grab.height / 2
-        mousePress(grab, x, y)
-        mouseMove(grab, x + dx / 2, y + dy / 2)
-        mouseMove(grab, x + dx, y + dy)
-        mouseRelease(grab, x + dx, y + dy)
-    }
+    function swipeHomeBar(dx, dy) { drag(find("homeBarGrabArea"), dx, dy) }
     // Opens a placeholder and taps its message: a new home screen takes this one's place.
     function placeholderRoundTrip(app) {
         const before = home.generation
@@ -92,16 +82,14 @@ TestCase {
         ]
     }
     function test_rowFourAlwaysHasFourSlots(data) {
-        TestSupport.setSetting("Tessel_Installed", data.tessel)
-        TestSupport.setSetting("Cydia_Installed", data.cydia)
+        resetSettings({ Tessel_Installed: data.tessel, Cydia_Installed: data.cydia })
         launch(2)
         compare(rowFour(), JSON.stringify(data.slots))
         compare(find("iconPage2row4").width, find("iconPage2row3").width, "empty slots keep the row's width")
     }
 
     function test_deleteTheStoreFromItsContextMenu() {
-        TestSupport.setSetting("Tessel_Installed", true)
-        TestSupport.setSetting("Cydia_Installed", true)
+        resetSettings({ Tessel_Installed: true, Cydia_Installed: true })
         launch(2)
         showPage(2)
         longPress("tile34")
