@@ -5,24 +5,16 @@ import Kestrel.Apps.Calculator
 import Kestrel.Testing
 
 // The screen only: what each key does lives in tst_calculatormodel.
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "Calculator"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
 
     Component {
         id: calculatorComponent
         Calculator { width: 390; height: 844 }
     }
 
-    function key(calculator, name) {
-        const item = findChild(calculator, "key_" + name)
-        verify(item, "no key " + name)
-        return item
-    }
+    function key(calculator, name) { return find(calculator, "key_" + name) }
 
     function tap(calculator, names) {
         const shown = []

@@ -5,13 +5,9 @@ import Kestrel.Apps.Phone
 import Kestrel.Ui
 import Kestrel.Testing
 
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "Phone"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
 
     Component {
         id: phoneComponent
@@ -32,11 +28,8 @@ TestCase {
     }
 
     function type(phone, keys) {
-        for (const k of keys) {
-            const key = findChild(phone, "key_" + k)
-            verify(key, "no key " + k)
-            mouseClick(key)
-        }
+        for (const k of keys)
+            mouseClick(find(phone, "key_" + k))
     }
 
     function numberText(phone) { return findChild(phone, "phoneNumber").text }

@@ -6,13 +6,9 @@ import Kestrel.Ui
 import Kestrel.Testing
 
 // The wallpaper pages driven through taps, from the Wallpaper page to the stored keys and files.
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "Wallpapers"
-    when: windowShown
-    width: AppContext.device.screenWidth
-    height: AppContext.device.screenHeight
-    visible: true
 
     Component {
         id: stackComponent
