@@ -35,6 +35,22 @@ TestCase {
         verify(item, "nothing named " + name)
         return item
     }
+    // Screens that can never be seen again are released: after ten cycles, a hundred more (with
+    // pauses for the fades) leave no more live objects under root. One object kept per cycle
+    // would show as a hundred.
+    function cyclesKeepNothing(root, cycle) {
+        for (let i = 0; i < 10; ++i)
+            cycle(i)
+        wait(600)
+        const after10 = TestSupport.objectCount(root)
+        for (let i = 1; i <= 100; ++i) {
+            cycle(i)
+            if (i % 25 === 0)
+                wait(400)
+        }
+        // The last fades may still run on a slow (sanitizer) build: wait for them, not a set time.
+        tryVerify(() => TestSupport.objectCount(root) <= after10, 5000, "live objects stayed above " + after10)
+    }
     // A press at the item's middle, a move by (dx, dy) in two steps, and the release there.
     function drag(item, dx, dy) {
         const x = item.width / 2, y = item.height / 2
