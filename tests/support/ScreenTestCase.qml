@@ -1,6 +1,9 @@
 import QtQuick
 import QtTest
 import Kestrel.App
+import Kestrel.Home
+import Kestrel.Lock
+import Kestrel.Ui
 import Kestrel.Testing
 
 // A test case as large as the simulated phone's screen, shown in a window, with the steps the
@@ -17,6 +20,24 @@ TestCase {
         KestrelApp { width: screenTest.width; height: screenTest.height }
     }
 
+    Component {
+        id: pageOwnerComponent
+        LockscreenModel {}
+    }
+    Component {
+        id: homeComponent
+        HomeScreen { width: screenTest.width; height: screenTest.height; Foreground.color: "white" }
+    }
+
+    // A home screen as the lock screen opens it, on the given page of a lock screen model it shares.
+    function launchHome(page) {
+        const owner = createTemporaryObject(pageOwnerComponent, screenTest)
+        if (page !== undefined)
+            owner.CurrentPage = page
+        const home = createTemporaryObject(homeComponent, screenTest, { pageOwner: owner, clockStrings: AppContext.clock.clockStrings() })
+        verify(home && home.current, "no home screen")
+        return home
+    }
     // The whole shell from its first screen.
     function launchShell() {
         const shell = createTemporaryObject(shellComponent, screenTest)
