@@ -2,7 +2,6 @@ import QtQuick
 import QtTest
 import Kestrel.App
 import Kestrel.Home
-import Kestrel.Lock
 import Kestrel.Ui
 import Kestrel.Testing
 
@@ -12,20 +11,6 @@ ScreenTestCase {
     id: testCase
     name: "HomeScreen"
 
-    Component {
-        id: ownerComponent
-        LockscreenModel {}
-    }
-    Component {
-        id: homeComponent
-        HomeScreen {
-            width: 390
-            height: 844
-            Foreground.color: "white"
-        }
-    }
-
-    property var owner: null
     property var home: null
 
     function init() {
@@ -37,12 +22,7 @@ ScreenTestCase {
     }
 
     function launch(page) {
-        owner = createTemporaryObject(ownerComponent, testCase)
-        if (page !== undefined)
-            owner.CurrentPage = page
-        home = createTemporaryObject(homeComponent, testCase,
-                                     { pageOwner: owner, clockStrings: AppContext.clock.clockStrings() })
-        verify(home && home.current, "no home screen")
+        home = launchHome(page)
         waitForRendering(home)
         return home
     }
@@ -50,7 +30,7 @@ ScreenTestCase {
     function find(name) { return findChild(home.current, name) }
     function tap(name) { mouseClick(find(name)) }
     function showPage(page) {
-        owner.CurrentPage = page
+        home.pageOwner.CurrentPage = page
         const pages = find("pages")
         tryVerify(() => pages.currentIndex === page && !pages.moving
                   && Math.abs(pages.contentX - pages.originX - page * pages.width) < 1, 2000, "page " + page + " not shown")
@@ -213,14 +193,14 @@ ScreenTestCase {
         TestSupport.setNow("2024-01-12T13:05:00")
         mouseClick(find("commingSoonMessage"))
         compare(model().CurrentPage, 2)
-        compare(owner.CurrentPage, 2)
+        compare(home.pageOwner.CurrentPage, 2)
         compare(find("pages").currentIndex, 2)
         compare(find("calendarDayOfMonth").text, "12")
         compare(find("calendarDay").text, AppContext.clock.formatCurrentDate("EEEE"))
         compare(find("searchTime").text, "01:05")
         // The page is still shared: a swipe on the new screen reaches the creator.
         showPage(1)
-        compare(owner.CurrentPage, 1)
+        compare(home.pageOwner.CurrentPage, 1)
     }
 
     // A transparent platter leaves the dock's icons shown and tappable; the search page hides them.
