@@ -3,7 +3,6 @@ import QtTest
 import Kestrel.App
 import Kestrel.Apps.Browser
 import Kestrel.Home
-import Kestrel.Lock
 import Kestrel.Testing
 import Kestrel.BrowserTesting
 
@@ -21,14 +20,6 @@ ScreenTestCase {
     Component {
         id: webViewComponent
         WebView { width: 200; height: 200 }
-    }
-    Component {
-        id: ownerComponent
-        LockscreenModel {}
-    }
-    Component {
-        id: homeComponent
-        HomeScreen { width: AppContext.device.screenWidth; height: AppContext.device.screenHeight }
     }
 
     function init() { TestSupport.clearSettings() }
@@ -115,9 +106,7 @@ ScreenTestCase {
     }
 
     function test_installAddressesPutTheAppsOnTheHomeScreen() {
-        const owner = createTemporaryObject(ownerComponent, testCase)
-        const home = createTemporaryObject(homeComponent, testCase,
-                                           { pageOwner: owner, clockStrings: AppContext.clock.clockStrings() })
+        const home = launchHome()
         const steps = [{ address: TestPages.storeAddress, key: "Tessel_Installed", tile: "tile34" },
                        { address: TestPages.packageManagerAddress, key: "Cydia_Installed", tile: "tile35" }]
         for (const step of steps) {

@@ -17,6 +17,8 @@ ScreenTestCase {
         }
     }
 
+    function init() { TestSupport.clearSettings() }
+
     function open() {
         const screen = createTemporaryObject(settingsComponent, driver)
         verify(screen, "Settings opens")

@@ -10,8 +10,6 @@ SettingsDriver {
     id: testCase
     name: "General"
 
-    function init() { TestSupport.clearSettings() }
-
     function test_generalShowsNineSections() {
         const screen = open()
         tapRow(screen, "General")

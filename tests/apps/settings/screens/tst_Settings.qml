@@ -3,7 +3,6 @@ import QtTest
 import Kestrel.App
 import Kestrel.Apps.Settings
 import Kestrel.Home
-import Kestrel.Lock
 import Kestrel.Testing
 import ".."
 
@@ -12,8 +11,6 @@ import ".."
 SettingsDriver {
     id: testCase
     name: "Settings"
-
-    function init() { TestSupport.clearSettings() }
 
     function test_listShowsItsFiveSectionsOnAFaceIdPhone() {
         const screen = open()
@@ -50,8 +47,6 @@ SettingsDriver {
         compare(screen.stack.depth, 1, "back returns to the list")
     }
 
-    Component { id: ownerComponent; LockscreenModel {} }
-    Component { id: homeComponent; HomeScreen { width: testCase.width; height: testCase.height } }
 
     // Opened from the home screen and closed with its Home button, as a person does it.
     function openFromHome(home) {
@@ -63,9 +58,7 @@ SettingsDriver {
     }
 
     function test_airplaneModeIsViewStateOnly() {
-        const owner = createTemporaryObject(ownerComponent, testCase)
-        const home = createTemporaryObject(homeComponent, testCase,
-                                           { pageOwner: owner, clockStrings: AppContext.clock.clockStrings() })
+        const home = launchHome()
         let screen = openFromHome(home)
         compare(screen.stack.y, findChild(screen, "navigationBar").height, "the pages start under the bar")
         compare(screen.stack.height, screen.height - screen.stack.y)
