@@ -91,9 +91,8 @@ private slots:
     void sequences()
     {
         QFETCH(QStringList, keys);
-        QFETCH(QStringList, trace);
         CalculatorModel model;
-        QCOMPARE(pressAll(model, keys), trace);
+        QTEST(pressAll(model, keys), "trace");
         QTEST(model.operand1(), "operand1");
         QTEST(model.operand2(), "operand2");
         QTEST(model.calculation(), "calculation");
