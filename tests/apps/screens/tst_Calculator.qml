@@ -32,8 +32,7 @@ ScreenTestCase {
         // Each screen has its own model: opening the app again starts afresh.
         calculator.destroy()
         calculator = createTemporaryObject(calculatorComponent, testCase)
-        compare(findChild(calculator, "display").text, "")
-        compare(calculator.model.calculation, "")
+        compare([findChild(calculator, "display").text, calculator.model.calculation], ["", ""])
     }
 
     // 85 point keys, four to a row, on the screen and clear of the home bar; each coloured by its kind.
@@ -68,8 +67,7 @@ ScreenTestCase {
         display.selectAll()
         keyClick(Qt.Key_Minus)
         keyClick(Qt.Key_4)
-        compare(calculator.model.displayNumber, "-4")
-        compare(calculator.model.operand1, 12)
+        compare([calculator.model.displayNumber, calculator.model.operand1], ["-4", 12])
         tap(calculator, ["5"])
         compare(display.text, "-45")
         verify(display.activeFocus)
