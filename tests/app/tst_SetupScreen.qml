@@ -3,66 +3,34 @@ import QtTest
 import Kestrel.App
 import Kestrel.Testing
 
-TestCase {
-    id: testCase
+ScreenTestCase {
     name: "SetupScreen"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
 
-    Component {
-        id: appComponent
-        KestrelApp { width: 390; height: 844 }
-    }
+    function init() { TestSupport.clearSettings() }
 
-    function init() {
-        TestSupport.clearSettings()
-    }
-
-    function launch() {
-        const app = createTemporaryObject(appComponent, testCase)
-        verify(app, "the root view could not be created")
-        return app
-    }
-
-    function drag(item, dx, dy) {
-        const x = item.width / 2, y = item.height / 2
-        mousePress(item, x, y)
-        if (dx !== 0 || dy !== 0)
-            mouseMove(item, x + dx, y + dy)
-        mouseRelease(item, x + dx, y + dy)
-    }
-
-    function test_swipesThatDoNotCompleteSetup_data() {
+    // Only an upward swipe that starts on the swipe text completes setup.
+    function test_swipe_data() {
         return [
-            { tag: "tap", on: "swipeText", dx: 0, dy: 0 },
-            { tag: "down", on: "swipeText", dx: 0, dy: 40 },
-            { tag: "horizontal", on: "swipeText", dx: 60, dy: 0 },
+            { tag: "tap", dx: 0, dy: 0 },
+            { tag: "down", dx: 0, dy: 40 },
+            { tag: "horizontal", dx: 60, dy: 0 },
             { tag: "up, but on the welcome text", on: "welcomeText", dx: 0, dy: -200 },
+            { tag: "up one point", dx: 0, dy: -1, completes: true },
+            { tag: "up, long", dx: 0, dy: -300, completes: true },
+            { tag: "up, diagonal", dx: 80, dy: -5, completes: true },
         ]
     }
 
-    function test_swipesThatDoNotCompleteSetup(data) {
-        const app = launch()
-        drag(findChild(app, data.on), data.dx, data.dy)
-        verify(app.setupShown, "setup completed by a " + data.tag)
-        compare(findChild(app, "welcomeText").text, "Welcome to iPhone")
-        compare(findChild(app, "lockscreen"), null, "the lock screen must not be shown before setup")
-        compare(TestSupport.storedSetting("Setup_Complete"), undefined, "the flag must not be written")
-    }
-
-    function test_anyUpwardSwipeCompletesSetup_data() {
-        return [
-            { tag: "one point", dx: 0, dy: -1 },
-            { tag: "long", dx: 0, dy: -300 },
-            { tag: "diagonal", dx: 80, dy: -5 },
-        ]
-    }
-
-    function test_anyUpwardSwipeCompletesSetup(data) {
-        const app = launch()
-        drag(findChild(app, "swipeText"), data.dx, data.dy)
+    function test_swipe(data) {
+        const app = launchShell()
+        drag(findChild(app, data.on || "swipeText"), data.dx, data.dy)
+        if (!data.completes) {
+            verify(app.setupShown, "setup completed by a " + data.tag)
+            compare(findChild(app, "welcomeText").text, "Welcome to iPhone")
+            compare(findChild(app, "lockscreen"), null, "the lock screen must not be shown before setup")
+            compare(TestSupport.storedSetting("Setup_Complete"), undefined, "the flag must not be written")
+            return
+        }
         verify(!app.setupShown)
         compare(String(TestSupport.storedSetting("Setup_Complete")), "true")
         tryVerify(() => findChild(app, "lockscreen") !== null, 1000, "the lock screen did not appear")

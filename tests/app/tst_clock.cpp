@@ -30,8 +30,7 @@ private slots:
     {
         QFETCH(QDateTime, moment);
         QFETCH(QString, pattern);
-        QFETCH(QString, expected);
-        QCOMPARE(formatDate(moment, pattern, "en_US"), expected);
+        QTEST(formatDate(moment, pattern, "en_US"), "expected");
     }
 
     // Names follow the locale in the pattern's order.

@@ -1,4 +1,4 @@
-#include "diagnostics.h"
+#include "diagnosticlines.h"
 #include "tempdataroot.h"
 #include "testfiles.h"
 #include "wallpaperfiles.h"
@@ -10,9 +10,6 @@
 #include <QtTest>
 
 namespace {
-QStringList g_lines;
-void collect(const QString &line) { g_lines.append(line); }
-
 QImage picture(QColor colour, QSize size = QSize(120, 260))
 {
     QImage image(size, QImage::Format_RGB32);
@@ -30,8 +27,8 @@ class TestWallpaperFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { g_lines.clear(); kestrel::setDiagnosticSink(collect); }
-    void cleanup() { kestrel::setDiagnosticSink(nullptr); }
+    void init() { DiagnosticLines::start(); }
+    void cleanup() { DiagnosticLines::stop(); }
 
     // Saved as a JPEG of the same size; a second save logs and leaves exactly one file.
     void savedPictureReadsBackAndReplacesTheOld()
@@ -44,11 +41,11 @@ private slots:
         const QImage loaded = files.loadWallpaperFile("CustomWallpaperLock");
         QCOMPARE(loaded.size(), QSize(391, 845));
         QVERIFY(near(centreColour(loaded), Qt::red));
-        QVERIFY2(g_lines.isEmpty(), "a first save has no old image to report");
+        QVERIFY2(DiagnosticLines::said.isEmpty(), "a first save has no old image to report");
         QVERIFY(!files.customSource("CustomWallpaperLock").isEmpty());
 
         QVERIFY(files.saveWallpaperFile("CustomWallpaperLock", picture(Qt::blue)));
-        QCOMPARE(g_lines, QStringList{"Removed old image"});
+        QCOMPARE(DiagnosticLines::said, QStringList{"Removed old image"});
         QCOMPARE(QDir(root.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList{"CustomWallpaperLock"});
         QVERIFY(near(centreColour(files.loadWallpaperFile("CustomWallpaperLock")), Qt::blue));
         QCOMPARE(revisions.count(), 2);
@@ -77,12 +74,12 @@ private slots:
         QVERIFY(!QFileInfo::exists(root.filePath("Documents/CustomWallpaper")));
         QVERIFY(TestFiles::write(root.filePath("NotADir"), {}));
         QVERIFY(!WallpaperFiles(root.filePath("NotADir/Documents")).saveWallpaperFile("CustomWallpaper", picture(Qt::red)));
-        QVERIFY(g_lines.isEmpty());
+        QVERIFY(DiagnosticLines::said.isEmpty());
 
         QVERIFY(QDir().mkpath(root.filePath("Documents/CustomWallpaper/inside")));
         QVERIFY(!files.saveWallpaperFile("CustomWallpaper", picture(Qt::green)));
-        QCOMPARE(g_lines.size(), 1);
-        QVERIFY2(g_lines.first().startsWith("error saving file with error "), qPrintable(g_lines.first()));
+        QCOMPARE(DiagnosticLines::said.size(), 1);
+        QVERIFY2(DiagnosticLines::said.first().startsWith("error saving file with error "), qPrintable(DiagnosticLines::said.first()));
         QVERIFY(QFileInfo(root.filePath("Documents/CustomWallpaper/inside")).isDir());
         QCOMPARE(QDir(root.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList());
     }

@@ -1,4 +1,4 @@
-#include "diagnostics.h"
+#include "diagnosticlines.h"
 #include "phonecontactsmodel.h"
 
 #include <QSignalSpy>
@@ -7,9 +7,6 @@
 #include <thread>
 
 namespace {
-
-QStringList g_diagnostics;
-void collect(const QString &line) { g_diagnostics.append(line); }
 
 // A contacts store whose permission, answer and contents a test sets; like a phone's, it
 // answers access requests from a thread of its own.
@@ -61,12 +58,8 @@ class TestPhoneContactsModel : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        g_diagnostics.clear();
-        kestrel::setDiagnosticSink(collect);
-    }
-    void cleanup() { kestrel::setDiagnosticSink(nullptr); }
+    void init() { DiagnosticLines::start(); }
+    void cleanup() { DiagnosticLines::stop(); }
 
     void permissionDecidesTheRefresh_data()
     {
@@ -123,7 +116,7 @@ private slots:
             QVERIFY(row.data(PhoneContactsModel::PhoneNumberRole).isNull());
             QVERIFY(!row.data(PhoneContactsModel::IdRole).toString().isEmpty());
         }
-        QTEST(g_diagnostics, "said");
+        QTEST(DiagnosticLines::said, "said");
     }
 
     void enumerationFailureKeepsWhatWasRead()
@@ -136,7 +129,7 @@ private slots:
         const QList<ContactInfo> fetched = model.fetchContacts();
         QCOMPARE(fetched.size(), 1);
         QCOMPARE(fetched.first().firstName, "Kept");
-        QCOMPARE(g_diagnostics, QStringList{"Failed /data/contacts.vcf: Is a directory"});
+        QCOMPARE(DiagnosticLines::said, QStringList{"Failed /data/contacts.vcf: Is a directory"});
     }
 
     void replyAfterTheScreenIsGoneIsIgnored()

@@ -8,24 +8,15 @@ import Kestrel.Testing
 // The shell among desktop and phone applications: every screen readable by a screen reader (a
 // new screen is one more row in test_accessibleNames_data()), the passcode typed on a keyboard,
 // and the home screen used by touch alone, as full screen on a phone.
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "DesktopCitizen"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
 
-    Component { id: appComponent; KestrelApp { width: 390; height: 844 } }
     Component { id: phoneComponent; Phone { width: 390; height: 844 } }
 
     property var app: null
 
-    function init() {
-        TestSupport.clearSettings()
-        TestSupport.setSetting("Setup_Complete", true)
-        TestSupport.setSetting("Tessel_Installed", true)
-    }
+    function init() { resetSettings({ Setup_Complete: true, Tessel_Installed: true }) }
     function shown(name) {
         let item = null
         tryVerify(() => (item = findChild(app, name)) !== null && item.visible, 3000, name + " not shown")
@@ -34,7 +25,7 @@ TestCase {
     }
     // The shell from its first screen, then a tap on the lock screen and a call into the home's model.
     function launch(tap, homeAction) {
-        app = createTemporaryObject(appComponent, testCase)
+        app = launchShell()
         if (tap)
             mouseClick(shown(tap))
         if (homeAction)
@@ -75,8 +66,7 @@ TestCase {
     }
 
     function test_passcodeFromKeyboard() {
-        TestSupport.setSetting("Use_Passcode", true)
-        TestSupport.setSetting("App_Passcode", "123456")
+        resetSettings({ Setup_Complete: true, Use_Passcode: true, App_Passcode: "123456" })
         const dots = findChild(launch("pressHomeButton"), "passcodeDots")
         for (const key of ["1", "2", "a", Qt.Key_Backspace, Qt.Key_Escape])
             keyClick(key)

@@ -6,34 +6,21 @@ import Kestrel.Platform
 import Kestrel.Testing
 
 // The flow from lock screen to home through the real screens, driven by taps.
-TestCase {
-    id: testCase
+ScreenTestCase {
     name: "LockFlow"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
-
-    Component {
-        id: appComponent
-        KestrelApp { width: 390; height: 844 }
-    }
 
     property var app: null
 
     function init() {
-        TestSupport.clearSettings()
-        TestSupport.setSetting("Setup_Complete", true)
         AppContext.biometrics.enrolled = true
         if (AppContext.biometrics.evaluating)
             AppContext.biometrics.answer(SimulatedBiometrics.Cancel)
     }
 
-    function launch(usePasscode, passcode, biometrics) {
-        TestSupport.setSetting("Use_Passcode", usePasscode)
-        TestSupport.setSetting("App_Passcode", passcode)
-        TestSupport.setSetting("Use_FaceID_TouchID", biometrics)
-        app = createTemporaryObject(appComponent, testCase)
+    function launch(usePasscode, passcode, biometrics, more) {
+        resetSettings(Object.assign({ Setup_Complete: true, Use_Passcode: usePasscode, App_Passcode: passcode,
+                                      Use_FaceID_TouchID: biometrics }, more))
+        app = launchShell()
         waitForContent()
         return app
     }
@@ -69,20 +56,14 @@ TestCase {
         tryVerify(() => unlockscreen() !== null && findChild(unlockscreen(), "keypadContent") !== null)
         const unlock = unlockscreen()
         const key = () => findChild(unlock, "cancelDeleteButton")
-        compare(findChild(unlock, "passcodeTitle").text, "Enter Passcode")
-        compare(key().text, "Cancel")
+        compare([findChild(unlock, "passcodeTitle").text, key().text], ["Enter Passcode", "Cancel"])
         typeDigits("111111")
         tryCompare(unlock.model, "Password", "")
-        compare(findChild(unlock, "dot1").name, "circle")
-        compare(findChild(unlock, "dot1").opacity, 0.5)
+        compare([findChild(unlock, "dot1").name, findChild(unlock, "dot1").opacity], ["circle", 0.5])
         typeDigits("12345")
-        compare(findChild(unlock, "dot5").name, "circle.fill")
-        compare(findChild(unlock, "dot6").name, "circle")
-        compare(key().text, "Delete")
+        compare([findChild(unlock, "dot5").name, findChild(unlock, "dot6").name, key().text], ["circle.fill", "circle", "Delete"])
         mouseClick(key())
-        compare(unlock.model.Password, "1234")
-        compare(findChild(unlock, "dot5").name, "circle")
-        compare(home(), null)
+        compare([unlock.model.Password, findChild(unlock, "dot5").name, home()], ["1234", "circle", null])
         typeDigits("56")
         tryVerify(() => home() !== null, 2000, "the right passcode did not open the home screen")
     }
@@ -191,34 +172,18 @@ TestCase {
         ]
     }
     function test_lockWallpaperChoice(data) {
-        TestSupport.setSetting("Lockscreen_Wallpaper", data.name)
-        TestSupport.setSetting("Lockscreen_Wallpaper_Custom", data.custom)
-        launch(false, "", false)
+        launch(false, "", false, { Lockscreen_Wallpaper: data.name, Lockscreen_Wallpaper_Custom: data.custom })
         const source = String(shownObject("lockWallpaper").source)
         verify(source.indexOf(data.expected) > 0, "wallpaper source " + source)
     }
 
-    // Screens that can never be seen again are released.
     function test_cancelCyclesDoNotGrowTheTree() {
         launch(true, "123456", false)
-        function cycle() {
+        cyclesKeepNothing(app, () => {
             lock().model.pressHome()
             tryVerify(() => unlockscreen() !== null && unlockscreen().model !== undefined, 2000)
             unlockscreen().model.pressCancel()
             tryVerify(() => findChild(lock(), "lockContent") !== null, 2000)
-        }
-        for (let i = 0; i < 10; ++i)
-            cycle()
-        wait(600)
-        const after10 = TestSupport.objectCount(app)
-        // Replaced screens go once their fade ends; give the fades time now and then.
-        // A hundred more: a single object kept per cycle would show as a hundred.
-        for (let i = 1; i <= 100; ++i) {
-            cycle()
-            if (i % 50 === 0)
-                wait(400)
-        }
-        // The last fades may still run on a slow (sanitizer) build: wait for them, not a set time.
-        tryVerify(() => TestSupport.objectCount(app) <= after10, 5000, "live objects stayed above " + after10)
+        })
     }
 }

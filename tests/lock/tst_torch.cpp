@@ -1,4 +1,4 @@
-#include "diagnostics.h"
+#include "diagnosticlines.h"
 #include "sysfstorch.h"
 #include "tempdataroot.h"
 #include "testfiles.h"
@@ -9,11 +9,6 @@
 #include <QtTest>
 
 using TestFiles::read;
-
-namespace {
-QStringList g_lines;
-void collect(const QString &line) { g_lines.append(line); }
-} // namespace
 
 // The torch through a fake LED class directory: a keyboard backlight (ignored) and a torch LED.
 class TestTorch : public QObject
@@ -27,15 +22,14 @@ class TestTorch : public QObject
 private slots:
     void init()
     {
-        g_lines.clear();
-        kestrel::setDiagnosticSink(collect);
+        DiagnosticLines::start();
         m_leds = m_root.filePath(QStringLiteral("leds%1").arg(++m_run));
         QDir().mkpath(m_leds + "/input3::capslock");
         QDir().mkpath(m_leds + "/white:flash");
         QVERIFY(TestFiles::write(m_leds + "/input3::capslock/brightness", "0\n"));
         QVERIFY(TestFiles::write(m_leds + "/white:flash/brightness", "0\n"));
     }
-    void cleanup() { kestrel::setDiagnosticSink(nullptr); }
+    void cleanup() { DiagnosticLines::stop(); }
 
     void everyAssignmentAfterCreationDrivesTheLed_data()
     {
@@ -62,7 +56,7 @@ private slots:
         torch.setIsOn(false);
         QCOMPARE(read(brightness), QByteArray("0\n"));
         QCOMPARE(read(m_leds + "/input3::capslock/brightness"), QByteArray("0\n"));
-        QVERIFY(g_lines.isEmpty());
+        QVERIFY(DiagnosticLines::said.isEmpty());
     }
 
     void refusedWriteIsReportedAndTheFlagStays()
@@ -75,8 +69,8 @@ private slots:
         TorchState torch(static_cast<TorchDevice *>(&device));
         torch.setIsOn(true);
         QVERIFY(torch.isOn());
-        QCOMPARE(g_lines.size(), 1);
-        QVERIFY2(g_lines.first().startsWith("Error: ") && g_lines.first().size() > 7, qPrintable(g_lines.first()));
+        QCOMPARE(DiagnosticLines::said.size(), 1);
+        QVERIFY2(DiagnosticLines::said.first().startsWith("Error: ") && DiagnosticLines::said.first().size() > 7, qPrintable(DiagnosticLines::said.first()));
     }
 
     void noTorchLedMeansSilentlyNothing()
@@ -88,7 +82,7 @@ private slots:
         TorchState torch(static_cast<TorchDevice *>(&device));
         torch.setIsOn(true);
         torch.setIsOn(false);
-        QVERIFY(g_lines.isEmpty());
+        QVERIFY(DiagnosticLines::said.isEmpty());
         QCOMPARE(lit.count(), 2); // the simulator's indicator still follows the requests
         QVERIFY(!SysfsTorch(m_root.filePath("no-such-dir")).isAvailable());
     }

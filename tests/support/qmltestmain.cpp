@@ -53,6 +53,8 @@ public slots:
                 QJSEngine::setObjectOwnership(s_current, QJSEngine::CppOwnership);
                 return s_current;
             });
+            qmlRegisterType(QUrl::fromLocalFile(QStringLiteral(KESTREL_TEST_SUPPORT_DIR "/ScreenTestCase.qml")), "Kestrel.Testing", 1, 0,
+                            "ScreenTestCase");
         }
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appcontext.h"
+#include "testfiles.h"
 
 #include <QStringList>
 #include <QVariant>
@@ -22,6 +23,11 @@ public:
     Q_INVOKABLE void clearSettings() { m_context->settings()->clear(); }
     Q_INVOKABLE void setSetting(const QString &key, const QVariant &value) { m_context->settings()->setValue(key, value); }
     Q_INVOKABLE QVariant storedSetting(const QString &key) const; // raw stored text, or undefined
+    // Writes a file under the data root (its folder must exist), as a damaged disk would leave it.
+    Q_INVOKABLE bool writeFile(const QString &relative, const QString &text) const
+    {
+        return TestFiles::write(m_context->dataRoot() + u'/' + relative, text.toUtf8());
+    }
     // Pins the clock ("2024-01-09T09:41:00", local time); an empty text unpins it.
     Q_INVOKABLE void setNow(const QString &isoLocalTime)
     {

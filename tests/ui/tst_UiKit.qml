@@ -1,14 +1,11 @@
 import QtQuick
 import QtTest
 import Kestrel.Ui
+import Kestrel.Testing
 
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "UiKit"
-    when: windowShown
-    width: 200
-    height: 200
-    visible: true
 
     Component {
         id: inkComponent

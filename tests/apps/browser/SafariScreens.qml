@@ -3,20 +3,15 @@ import QtTest
 import Kestrel.App
 import Kestrel.Apps.Browser
 import Kestrel.Home
-import Kestrel.Lock
 import Kestrel.Testing
 import Kestrel.BrowserTesting
 
 // The browser through its real screens and the real engine, against pages served on loopback.
 // Every Safari made here starts an engine view, which is costly: the cases are few and each
 // walks a whole path.
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "SafariScreens"
-    when: windowShown
-    width: AppContext.device.screenWidth
-    height: AppContext.device.screenHeight
-    visible: true
 
     Component {
         id: safariComponent
@@ -26,22 +21,9 @@ TestCase {
         id: webViewComponent
         WebView { width: 200; height: 200 }
     }
-    Component {
-        id: ownerComponent
-        LockscreenModel {}
-    }
-    Component {
-        id: homeComponent
-        HomeScreen { width: AppContext.device.screenWidth; height: AppContext.device.screenHeight }
-    }
 
     function init() { TestSupport.clearSettings() }
 
-    function find(root, name) {
-        const item = findChild(root, name)
-        verify(item, "nothing named " + name)
-        return item
-    }
     // Types into the start page's field and presses return, as a person would.
     function visit(safari, address) {
         const field = find(safari, "searchField")
@@ -101,9 +83,9 @@ TestCase {
 
         // The page's process goes with the screen.
         const pid = safari.webViewStore.webView.renderProcessPid
-        verify(TestPages.processRuns(pid), "no render process to watch")
+        verify(pid > 0 && TestPages.exists("/proc/" + pid), "no render process to watch")
         safari.destroy()
-        tryVerify(() => !TestPages.processRuns(pid), 20000, "the render process outlived the screen")
+        tryVerify(() => !TestPages.exists("/proc/" + pid), 20000, "the render process outlived the screen")
     }
 
     // Also run on the phone with a home button.
@@ -124,9 +106,7 @@ TestCase {
     }
 
     function test_installAddressesPutTheAppsOnTheHomeScreen() {
-        const owner = createTemporaryObject(ownerComponent, testCase)
-        const home = createTemporaryObject(homeComponent, testCase,
-                                           { pageOwner: owner, clockStrings: AppContext.clock.clockStrings() })
+        const home = launchHome()
         const steps = [{ address: TestPages.storeAddress, key: "Tessel_Installed", tile: "tile34" },
                        { address: TestPages.packageManagerAddress, key: "Cydia_Installed", tile: "tile35" }]
         for (const step of steps) {

@@ -22,7 +22,6 @@ class TestPages : public QObject
     Q_OBJECT
     Q_PROPERTY(QString storeAddress READ storeAddress CONSTANT)
     Q_PROPERTY(QString packageManagerAddress READ packageManagerAddress CONSTANT)
-    Q_PROPERTY(int makerPort READ makerPort CONSTANT) // a maker server started by hand, for looking
 
 public:
     TestPages()
@@ -39,13 +38,8 @@ public:
 
     QString storeAddress() const { return MakerEndpoints::addToKestrel(); }
     QString packageManagerAddress() const { return QLatin1String(MakerEndpoints::PackageManagerHome); }
-    static int makerPort() { return qEnvironmentVariableIntValue("MAKER_PORT"); }
 
     Q_INVOKABLE QString url(const QString &path) const { return m_server.url(path).toString(); }
-    Q_INVOKABLE bool processRuns(int pid) const
-    {
-        return pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
-    }
     Q_INVOKABLE static bool exists(const QString &path) { return QFileInfo::exists(path); }
 
 private:

@@ -5,24 +5,16 @@ import Kestrel.Apps.Calculator
 import Kestrel.Testing
 
 // The screen only: what each key does lives in tst_calculatormodel.
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "Calculator"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
 
     Component {
         id: calculatorComponent
         Calculator { width: 390; height: 844 }
     }
 
-    function key(calculator, name) {
-        const item = findChild(calculator, "key_" + name)
-        verify(item, "no key " + name)
-        return item
-    }
+    function key(calculator, name) { return find(calculator, "key_" + name) }
 
     function tap(calculator, names) {
         const shown = []
@@ -40,8 +32,7 @@ TestCase {
         // Each screen has its own model: opening the app again starts afresh.
         calculator.destroy()
         calculator = createTemporaryObject(calculatorComponent, testCase)
-        compare(findChild(calculator, "display").text, "")
-        compare(calculator.model.calculation, "")
+        compare([findChild(calculator, "display").text, calculator.model.calculation], ["", ""])
     }
 
     // 85 point keys, four to a row, on the screen and clear of the home bar; each coloured by its kind.
@@ -76,8 +67,7 @@ TestCase {
         display.selectAll()
         keyClick(Qt.Key_Minus)
         keyClick(Qt.Key_4)
-        compare(calculator.model.displayNumber, "-4")
-        compare(calculator.model.operand1, 12)
+        compare([calculator.model.displayNumber, calculator.model.operand1], ["-4", 12])
         tap(calculator, ["5"])
         compare(display.text, "-45")
         verify(display.activeFocus)

@@ -5,13 +5,9 @@ import Kestrel.Apps.Phone
 import Kestrel.Ui
 import Kestrel.Testing
 
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "Phone"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
 
     Component {
         id: phoneComponent
@@ -32,11 +28,8 @@ TestCase {
     }
 
     function type(phone, keys) {
-        for (const k of keys) {
-            const key = findChild(phone, "key_" + k)
-            verify(key, "no key " + k)
-            mouseClick(key)
-        }
+        for (const k of keys)
+            mouseClick(find(phone, "key_" + k))
     }
 
     function numberText(phone) { return findChild(phone, "phoneNumber").text }
@@ -47,10 +40,8 @@ TestCase {
         type(phone, "7")
         phone.destroy()
         phone = open()
-        compare(phone.currentTab, 0)
-        verify(findChild(phone, "contactsPage").visible, "Contacts must be the first tab shown")
-        verify(!findChild(phone, "keypadPage").visible)
-        compare(phone.keypad.PhoneNumber, "")
+        compare([phone.currentTab, findChild(phone, "contactsPage").visible, findChild(phone, "keypadPage").visible,
+                 phone.keypad.PhoneNumber], [0, true, false, ""], "Contacts first, nothing typed")
     }
 
     // Each key types its main character (never its letters, nor "+" for 0), with no length limit,
@@ -65,8 +56,7 @@ TestCase {
     function test_typeAndCall(data) {
         const phone = openKeypad()
         type(phone, data.keys)
-        compare(numberText(phone), data.keys)
-        compare(phone.keypad.PhoneNumber, data.keys)
+        compare([numberText(phone), phone.keypad.PhoneNumber], [data.keys, data.keys])
         verify(findChild(phone, "phoneNumber").width <= phone.width, "the number runs off the screen")
         const before = TestSupport.handOffs().length
         mouseClick(findChild(phone, "callButton"))

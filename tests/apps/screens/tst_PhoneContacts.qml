@@ -6,13 +6,9 @@ import Kestrel.Platform
 import Kestrel.Testing
 
 // The contacts tab against the simulator's own address book, permission prompt and menu.
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "PhoneContacts"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
 
     readonly property var store: AppContext.contacts
     readonly property var sorted: [" Achterberg", "Adaeze Okonkwo", "Bo Lindqvist", "Caetano Ferreira", "Emi Nakamura",

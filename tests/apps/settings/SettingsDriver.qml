@@ -2,15 +2,12 @@ import QtQuick
 import QtTest
 import Kestrel.App
 import Kestrel.Apps.Settings
+import Kestrel.Testing
 
 // Shared steps of the Settings screen tests: open a fresh screen, walk rows, go back, and list
 // what a page shows. A row below the fold is scrolled into view before it is tapped.
-TestCase {
+ScreenTestCase {
     id: driver
-    when: windowShown
-    width: AppContext.device.screenWidth
-    height: AppContext.device.screenHeight
-    visible: true
 
     Component {
         id: settingsComponent
@@ -19,6 +16,8 @@ TestCase {
             height: driver.height
         }
     }
+
+    function init() { TestSupport.clearSettings() }
 
     function open() {
         const screen = createTemporaryObject(settingsComponent, driver)

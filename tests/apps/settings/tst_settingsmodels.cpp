@@ -45,10 +45,8 @@ private slots:
     void decodingIsAllOrNothing()
     {
         QFETCH(QByteArray, body);
-        QFETCH(QStringList, versions);
-        QFETCH(bool, decodes);
         const std::optional<Updates> updates = UpdateDecoder::decode(body);
-        QCOMPARE(updates.has_value(), decodes);
+        QTEST(updates.has_value(), "decodes");
         if (!updates)
             return;
         QStringList got;
@@ -56,7 +54,7 @@ private slots:
             got.append(update.version);
             QVERIFY2(!update.id.isNull() && !update.id.toString().contains("a1a1a1a1"), "every entry gets a fresh id");
         }
-        QCOMPARE(got, versions);
+        QTEST(got, "versions");
         const QString dump = UpdateDecoder::dump(*updates);
         QVERIFY2(!dump.contains('\n'), "the debug dump is one line");
     }

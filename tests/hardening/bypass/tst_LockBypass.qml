@@ -7,28 +7,14 @@ import Kestrel.Testing
 // A locked phone (passcode "000000") walked through every control it shows, the hardware
 // menu's Home and handed-over links, in any order: the home screen, Settings (and its passcode
 // gate) and the browser stay out of reach until the passcode is typed.
-TestCase {
-    id: testCase
+ScreenTestCase {
     name: "LockBypass"
-    when: windowShown
-    width: AppContext.device.screenWidth
-    height: AppContext.device.screenHeight
-    visible: true
-
-    Component {
-        id: appComponent
-        KestrelApp { width: testCase.width; height: testCase.height }
-    }
 
     property var app: null
     readonly property var forbidden: ["homeScreen", "settings", "passcodeGate", "safari"]
 
     function init() {
-        TestSupport.clearSettings()
-        TestSupport.setSetting("Setup_Complete", true)
-        TestSupport.setSetting("Use_Passcode", true)
-        TestSupport.setSetting("App_Passcode", "000000")
-        TestSupport.setSetting("Use_FaceID_TouchID", true)
+        resetSettings({ Setup_Complete: true, Use_Passcode: true, App_Passcode: "000000", Use_FaceID_TouchID: true })
         AppContext.biometrics.enrolled = true
         if (AppContext.biometrics.evaluating)
             AppContext.biometrics.answer(SimulatedBiometrics.Cancel)
@@ -59,7 +45,7 @@ TestCase {
     }
 
     function test_everyRouteWhileLocked() {
-        app = createTemporaryObject(appComponent, testCase)
+        app = launchShell()
         tryVerify(() => findChild(app, "lockContent") !== null, 2000, "no lock screen")
         let seen = {}
         for (let step = 0; step < 150; ++step) {
@@ -85,7 +71,7 @@ TestCase {
         if (AppContext.biometrics.evaluating)
             AppContext.biometrics.answer(SimulatedBiometrics.Cancel)
         TestSupport.setSetting("Use_FaceID_TouchID", false)
-        app = createTemporaryObject(appComponent, testCase)
+        app = launchShell()
         tryVerify(() => findChild(app, "pressHomeButton") !== null, 2000)
         mouseClick(findChild(app, "pressHomeButton"))
         tryVerify(() => findChild(app, "key0") !== null && findChild(app, "key0").visible, 2000)

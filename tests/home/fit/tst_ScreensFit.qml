@@ -6,18 +6,9 @@ import Kestrel.Testing
 
 // Every screen a user can reach, walked through the real flow on the phone this run simulates
 // (run once per device profile): no text, symbol, picture or button may be cut by the screen.
-TestCase {
-    id: testCase
+ScreenTestCase {
     name: "ScreensFit"
-    when: windowShown
-    width: AppContext.device.screenWidth
-    height: AppContext.device.screenHeight
-    visible: true
 
-    Component {
-        id: appComponent
-        KestrelApp { width: testCase.width; height: testCase.height }
-    }
     property var app: null
 
     function find(name) { return findChild(app.children[app.children.length - 1].currentItem, name) }
@@ -31,13 +22,12 @@ TestCase {
     }
 
     function test_everyScreenFits() {
-        for (const [key, value] of [["Setup_Complete", true], ["Use_Passcode", true], ["App_Passcode", "123456"],
-                                    ["Tessel_Installed", true], ["Cydia_Installed", true]])
-            TestSupport.setSetting(key, value)
+        resetSettings({ Setup_Complete: true, Use_Passcode: true, App_Passcode: "123456", Tessel_Installed: true,
+                        Cydia_Installed: true })
         TestSupport.setNow("2024-12-28T23:59:00") // a long date
         AppContext.contacts.importContacts(Qt.resolvedUrl("../../../data/example-contacts.vcf"))
         AppContext.contacts.grant()
-        step("the lock screen", () => app = createTemporaryObject(appComponent, testCase), "lockContent")
+        step("the lock screen", () => app = launchShell(), "lockContent")
         step("the camera placeholder", () => mouseClick(find("cameraButton")), "cameraPlaceholder")
         step("the lock screen again", () => mouseClick(find("cameraMessage")), "lockContent")
         step("the passcode screen", () => mouseClick(find("pressHomeButton")), "keypadContent")

@@ -2,34 +2,15 @@ import QtQuick
 import QtTest
 import Kestrel.App
 import Kestrel.Home
-import Kestrel.Lock
 import Kestrel.Ui
 import Kestrel.Testing
 
 // The home screen through its real views: pages, dock, folder, opening and closing apps, and
 // the placeholder's way back to a new home screen.
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "HomeScreen"
-    when: windowShown
-    width: 390
-    height: 844
-    visible: true
 
-    Component {
-        id: ownerComponent
-        LockscreenModel {}
-    }
-    Component {
-        id: homeComponent
-        HomeScreen {
-            width: 390
-            height: 844
-            Foreground.color: "white"
-        }
-    }
-
-    property var owner: null
     property var home: null
 
     function init() {
@@ -41,12 +22,7 @@ TestCase {
     }
 
     function launch(page) {
-        owner = createTemporaryObject(ownerComponent, testCase)
-        if (page !== undefined)
-            owner.CurrentPage = page
-        home = createTemporaryObject(homeComponent, testCase,
-                                     { pageOwner: owner, clockStrings: AppContext.clock.clockStrings() })
-        verify(home && home.current, "no home screen")
+        home = launchHome(page)
         waitForRendering(home)
         return home
     }
@@ -54,7 +30,7 @@ TestCase {
     function find(name) { return findChild(home.current, name) }
     function tap(name) { mouseClick(find(name)) }
     function showPage(page) {
-        owner.CurrentPage = page
+        home.pageOwner.CurrentPage = page
         const pages = find("pages")
         tryVerify(() => pages.currentIndex === page && !pages.moving
                   && Math.abs(pages.contentX - pages.originX - page * pages.width) < 1, 2000, "page " + page + " not shown")
@@ -66,13 +42,7 @@ TestCase {
         wait(1000)
         mouseRelease(find(name))
     }
-    function swipeHomeBar(dx, dy) {
-        const grab = find("homeBarGrabArea"), x = grab.width / 2, y = grab.height / 2
-        mousePress(grab, x, y)
-        mouseMove(grab, x + dx / 2, y + dy / 2)
-        mouseMove(grab, x + dx, y + dy)
-        mouseRelease(grab, x + dx, y + dy)
-    }
+    function swipeHomeBar(dx, dy) { drag(find("homeBarGrabArea"), dx, dy) }
     // Opens a placeholder and taps its message: a new home screen takes this one's place.
     function placeholderRoundTrip(app) {
         const before = home.generation
@@ -92,16 +62,14 @@ TestCase {
         ]
     }
     function test_rowFourAlwaysHasFourSlots(data) {
-        TestSupport.setSetting("Tessel_Installed", data.tessel)
-        TestSupport.setSetting("Cydia_Installed", data.cydia)
+        resetSettings({ Tessel_Installed: data.tessel, Cydia_Installed: data.cydia })
         launch(2)
         compare(rowFour(), JSON.stringify(data.slots))
         compare(find("iconPage2row4").width, find("iconPage2row3").width, "empty slots keep the row's width")
     }
 
     function test_deleteTheStoreFromItsContextMenu() {
-        TestSupport.setSetting("Tessel_Installed", true)
-        TestSupport.setSetting("Cydia_Installed", true)
+        resetSettings({ Tessel_Installed: true, Cydia_Installed: true })
         launch(2)
         showPage(2)
         longPress("tile34")
@@ -115,8 +83,7 @@ TestCase {
         // The package manager has no menu: a long press on it opens it like a tap.
         longPress("tile35")
         verify(!find("tileContextMenu").visible)
-        compare(model().OpenApp, true, "a long press on a tile without a menu is a tap")
-        compare(model().AppOpener, AppView.AppCydia)
+        compare([model().OpenApp, model().AppOpener], [true, AppView.AppCydia], "a long press on a tile without a menu is a tap")
     }
 
     Component {
@@ -146,7 +113,6 @@ TestCase {
         launch(1)
         model().openAppView(data.app)
         const pill = find("homeBarPill")
-        verify(pill, "no home bar over a real app")
         compare(pill.color, Qt.color(data.white ? "white" : "black"))
         compare(pill.width, 152)
         // The grab area ends 9 points above the screen's edge (the model sets it per phone).
@@ -225,17 +191,14 @@ TestCase {
         tap("tile25") // Watch
         TestSupport.setNow("2024-01-12T13:05:00")
         mouseClick(find("commingSoonMessage"))
-        compare(model().CurrentPage, 2)
-        compare(owner.CurrentPage, 2)
-        compare(find("pages").currentIndex, 2)
+        compare([model().CurrentPage, home.pageOwner.CurrentPage, find("pages").currentIndex], [2, 2, 2])
         // The pages not on display are made just after the new screen's first frame.
         tryVerify(() => find("calendarDayOfMonth") && find("searchTime"))
-        compare(find("calendarDayOfMonth").text, "12")
-        compare(find("calendarDay").text, AppContext.clock.formatCurrentDate("EEEE"))
-        compare(find("searchTime").text, "01:05")
+        compare([find("calendarDayOfMonth").text, find("calendarDay").text, find("searchTime").text],
+                ["12", AppContext.clock.formatCurrentDate("EEEE"), "01:05"])
         // The page is still shared: a swipe on the new screen reaches the creator.
         showPage(1)
-        compare(owner.CurrentPage, 1)
+        compare(home.pageOwner.CurrentPage, 1)
     }
 
     // A transparent platter leaves the dock's icons shown and tappable; the search page hides them.
@@ -265,23 +228,9 @@ TestCase {
         compare(model().AppOpener, AppView.AppMusic)
     }
 
-    // Screens that can never be seen again are released: placeholder round trips do not pile up.
     function test_placeholderRoundTripsDoNotGrowTheTree() {
         launch(1)
-        for (let i = 0; i < 10; ++i)
-            placeholderRoundTrip(AppView.AppMusic)
-        wait(600)
-        const after10 = TestSupport.objectCount(home)
-        // Replaced screens go once their fade ends; give the fades time now and then. A single
-        // object kept per trip would show as a hundred.
-        for (let i = 1; i <= 100; ++i) {
-            placeholderRoundTrip(i % 2 ? AppView.AppWeather : AppView.AppMessages)
-            if (i % 25 === 0)
-                wait(400)
-        }
-        wait(600)
-        const after110 = TestSupport.objectCount(home)
-        verify(after110 <= after10, "live objects grew from " + after10 + " to " + after110)
+        cyclesKeepNothing(home, i => placeholderRoundTrip([AppView.AppWeather, AppView.AppMessages, AppView.AppMusic][i % 3]))
         compare(home.generation, 111)
     }
 }

@@ -6,13 +6,9 @@ import Kestrel.Testing
 
 // The store through its real screen, on both phones: rows, search typed into the field, taps that
 // hand install links on, and an icon server that does not answer.
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "Tessel"
-    when: windowShown
-    width: AppContext.device.screenWidth
-    height: AppContext.device.screenHeight
-    visible: true
 
     // Nothing listens on port 1: every icon fails at once.
     readonly property string deadIconServer: "http://127.0.0.1:1/icons/"

@@ -10,15 +10,12 @@ SettingsDriver {
     id: testCase
     name: "General"
 
-    function init() { TestSupport.clearSettings() }
-
     function test_generalShowsNineSections() {
         const screen = open()
         tapRow(screen, "General")
         const general = screen.stack.currentItem
-        compare(findChild(screen, "navigationTitle").text, "General")
-        compare(labelsOf(general).length, 18, "a row is missing or hidden")
-        compare(findChild(findRow(screen, "Restrictions"), "detail").text, "Off")
+        compare([findChild(screen, "navigationTitle").text, labelsOf(general).length, findChild(findRow(screen, "Restrictions"), "detail").text],
+                ["General", 18, "Off"], "the title, every row shown, the restrictions off")
         compare(findChild(findRow(screen, "Shut Down"), "label").color, Qt.color("#007AFF"), "Shut Down is blue")
         verify(!findChild(findRow(screen, "Shut Down"), "chevron").visible, "Shut Down is a button, not a row")
         compare(TestSupport.clippedControls(screen), [])
@@ -83,8 +80,7 @@ SettingsDriver {
         wait(400)
         mouseClick(findChild(sheet, "sheetAction"))
         verify(!sheet.shown)
-        compare(TestSupport.storedSetting("Homescreen_Wallpaper"), "Wallpaper")
-        compare(TestSupport.storedSetting("Lockscreen_Wallpaper"), "Earth")
-        verify(TestSupport.storedSetting("Homescreen_Wallpaper_Custom") === undefined)
+        compare([TestSupport.storedSetting("Homescreen_Wallpaper"), TestSupport.storedSetting("Lockscreen_Wallpaper"),
+                 TestSupport.storedSetting("Homescreen_Wallpaper_Custom")], ["Wallpaper", "Earth", undefined])
     }
 }

@@ -13,9 +13,7 @@ SettingsDriver {
     property var settings: null
 
     function openWith(usePasscode, passcode) {
-        TestSupport.clearSettings()
-        TestSupport.setSetting("Use_Passcode", usePasscode)
-        TestSupport.setSetting("App_Passcode", passcode)
+        resetSettings({ Use_Passcode: usePasscode, App_Passcode: passcode })
         settings = open()
         enterGate()
     }

@@ -6,13 +6,9 @@ import Kestrel.Ui
 import Kestrel.Testing
 
 // The wallpaper pages driven through taps, from the Wallpaper page to the stored keys and files.
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "Wallpapers"
-    when: windowShown
-    width: AppContext.device.screenWidth
-    height: AppContext.device.screenHeight
-    visible: true
 
     Component {
         id: stackComponent
@@ -67,8 +63,7 @@ TestCase {
 
     // A catalogue choice writes the name and clears the custom flag, only for the screen asked for.
     function test_marsForTheLockScreenOnly() {
-        TestSupport.setSetting("Lockscreen_Wallpaper_Custom", true)
-        TestSupport.setSetting("Homescreen_Wallpaper_Custom", true)
+        resetSettings({ Lockscreen_Wallpaper_Custom: true, Homescreen_Wallpaper_Custom: true })
         fits("the Wallpaper page")
         openStills(true)
         fits("Stills")
@@ -136,9 +131,8 @@ TestCase {
         const chooser = createTemporaryQmlObject("import Kestrel.Apps.Settings; ChooseNewWallpaperModel {}", testCase)
         chooser.pick("file://" + TestSupport.dataRoot + "/missing.jpg")
         tryVerify(() => chooser.SetWallpaper)
-        if (!writeFile("Documents/CustomWallpaperLock", "GIF89a but nothing after it"))
-            skip("local file writes are off here (QML_XHR_ALLOW_FILE_WRITE); tst_security_qml runs this")
-        writeFile("Documents/CustomWallpaperHome", "")
+        verify(TestSupport.writeFile("Documents/CustomWallpaperLock", "GIF89a but nothing after it"))
+        verify(TestSupport.writeFile("Documents/CustomWallpaperHome", ""))
         TestSupport.setSetting("Lockscreen_Wallpaper", "Moon")
         TestSupport.setSetting("Lockscreen_Wallpaper_Custom", true)
         TestSupport.setSetting("Homescreen_Wallpaper_Custom", true)
@@ -150,17 +144,5 @@ TestCase {
         compare(stored(), ["Moon", "Wallpaper", true, true])
         TestSupport.setSetting("Lockscreen_Wallpaper_Custom", false)
         compare(badLock.source, Assets.url("Moon"))
-    }
-
-    function writeFile(relative, text) {
-        const request = new XMLHttpRequest()
-        let done = false
-        request.onreadystatechange = () => { done = request.readyState === XMLHttpRequest.DONE }
-        request.open("PUT", "file://" + TestSupport.dataRoot + "/" + relative)
-        request.send(text)
-        // A refused write never completes.
-        for (let i = 0; i < 40 && !done; ++i)
-            wait(25)
-        return done
     }
 }
