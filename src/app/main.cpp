@@ -9,8 +9,8 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QScreen>
 #include <QTimer>
@@ -93,7 +93,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    // What QQuickStyle::setStyle() would do, without loading Qt Quick Controls' libraries at
+    // start: only screens shown after the first frame use them.
+    qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
     StartupTimeline::mark("data root, style");
 
     AppContext context(options.dataDir, *DeviceInfo::profileNamed(options.device));
@@ -101,6 +103,10 @@ int main(int argc, char *argv[])
     QQmlApplicationEngine engine;
     context.installInto(engine);
     StartupTimeline::mark("QML engine");
+    // The window's types are compiled on the QML loader's thread while this one waits for the
+    // font configuration; load() below finds them done, or waits only for the rest.
+    const QUrl mainUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml"));
+    QQmlComponent compiling(&engine, mainUrl, QQmlComponent::Asynchronous);
 
     fontConfiguration.join();
     StartupTimeline::mark("font configuration (waited for)");
@@ -111,7 +117,7 @@ int main(int argc, char *argv[])
     SymbolTable::fontFamily();
     StartupTimeline::mark("fonts");
     engine.setInitialProperties({{QStringLiteral("fullScreenMode"), options.fullscreen}});
-    engine.load(QUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml")));
+    engine.load(mainUrl);
     StartupTimeline::mark("types, compile and create Main.qml");
     if (engine.rootObjects().isEmpty())
         return 1;
