@@ -7,6 +7,7 @@
 #include "symboltable.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
@@ -48,6 +49,26 @@ void takeScreenshotWhenDrawn(QQuickWindow *window, const QString &file)
             QCoreApplication::exit(saved ? 0 : 1);
         });
     });
+}
+
+// Loads the font engines the lock screen's first frame lays out with (clock, date, label and
+// symbols), so this thread loads them while the QML loader thread compiles the window, not
+// after it. A size missing here is loaded when first drawn, as it would be anyway.
+void loadLockScreenFonts()
+{
+    const auto load = [](QFont font, int pixelSize) {
+        font.setPixelSize(pixelSize);
+        QFontMetricsF(font).height();
+    };
+    const QFont regular = QGuiApplication::font();
+    load(regular, regular.pixelSize());
+    QFont light = regular;
+    light.setWeight(QFont::Light);
+    load(light, 80);
+    load(light, 25);
+    const QFont symbols(SymbolTable::fontFamily());
+    for (const int points : {40, 30, 25})
+        load(symbols, qRound(points * SymbolTable::scale()));
 }
 
 } // namespace
@@ -115,6 +136,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setFont(font);
     // Adding a font later would make every text on screen lay itself out again.
     SymbolTable::fontFamily();
+    loadLockScreenFonts();
     StartupTimeline::mark("fonts");
     engine.setInitialProperties({{QStringLiteral("fullScreenMode"), options.fullscreen}});
     engine.load(mainUrl);
