@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -76,6 +77,13 @@ void loadLockScreenFonts()
 int main(int argc, char *argv[])
 {
     StartupTimeline::mark("main()");
+    // The environment is set before the thread below starts: setenv() while another thread
+    // reads the environment (the font configuration does) can crash that thread.
+    // What QQuickStyle::setStyle() would do, without loading Qt Quick Controls' libraries at
+    // start: only screens shown after the first frame use them.
+    qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
+    // Cheap: the engine itself starts only when the browser first shows a page.
+    BrowserEngine::prepareBeforeApplication();
     // Reading the font configuration takes several milliseconds: it is read beside the start
     // below and waited for before the first font is used.
     std::jthread fontConfiguration(&SymbolTable::hideSystemCopies);
@@ -98,8 +106,6 @@ int main(int argc, char *argv[])
         break;
     }
 
-    // Cheap: the engine itself starts only when the browser first shows a page.
-    BrowserEngine::prepareBeforeApplication();
     StartupTimeline::mark("command line");
     QGuiApplication app(argc, argv);
     StartupTimeline::mark("QGuiApplication");
@@ -108,26 +114,30 @@ int main(int argc, char *argv[])
     // Lets Wayland desktops match the window to the installed .desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kestrelshell.Kestrel"));
 
+    // Made once the data root is known to work, yet declared first: the context outlives the
+    // engine and everything made from it.
+    std::optional<AppContext> context;
+    QQmlApplicationEngine engine;
+    // The shell has no "+selector" variants of its files: the file selector the application
+    // engine installs would only look for them (in every resource tree) beside each file.
+    for (QQmlAbstractUrlInterceptor *interceptor : engine.urlInterceptors())
+        engine.removeUrlInterceptor(interceptor);
+    // The window's types are compiled on the QML loader's thread while this one prepares the
+    // data root and services and waits for the font configuration; load() below finds them
+    // done, or waits only for the rest. The shell's own modules are found under qrc:/.
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    const QUrl mainUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml"));
+    QQmlComponent compiling(&engine, mainUrl, QQmlComponent::Asynchronous);
+    StartupTimeline::mark("QML engine, compile started");
+
     QString error;
     if (!AppContext::prepareDataRoot(options.dataDir, &error)) {
         printTo(stderr, QStringLiteral("kestrel: %1").arg(error));
         return 1;
     }
-
-    // What QQuickStyle::setStyle() would do, without loading Qt Quick Controls' libraries at
-    // start: only screens shown after the first frame use them.
-    qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
-    StartupTimeline::mark("data root, style");
-
-    AppContext context(options.dataDir, *DeviceInfo::profileNamed(options.device));
-    StartupTimeline::mark("services (AppContext)");
-    QQmlApplicationEngine engine;
-    context.installInto(engine);
-    StartupTimeline::mark("QML engine");
-    // The window's types are compiled on the QML loader's thread while this one waits for the
-    // font configuration; load() below finds them done, or waits only for the rest.
-    const QUrl mainUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml"));
-    QQmlComponent compiling(&engine, mainUrl, QQmlComponent::Asynchronous);
+    context.emplace(options.dataDir, *DeviceInfo::profileNamed(options.device));
+    context->installInto(engine);
+    StartupTimeline::mark("data root, services (AppContext)");
 
     fontConfiguration.join();
     StartupTimeline::mark("font configuration (waited for)");
