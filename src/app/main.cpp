@@ -118,10 +118,6 @@ int main(int argc, char *argv[])
     // engine and everything made from it.
     std::optional<AppContext> context;
     QQmlApplicationEngine engine;
-    // The shell has no "+selector" variants of its files: the file selector the application
-    // engine installs would only look for them (in every resource tree) beside each file.
-    for (QQmlAbstractUrlInterceptor *interceptor : engine.urlInterceptors())
-        engine.removeUrlInterceptor(interceptor);
     // The window's types are compiled on the QML loader's thread while this one prepares the
     // data root and services and waits for the font configuration; load() below finds them
     // done, or waits only for the rest. The shell's own modules are found under qrc:/.
