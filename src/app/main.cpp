@@ -7,15 +7,17 @@
 #include "symboltable.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -50,11 +52,38 @@ void takeScreenshotWhenDrawn(QQuickWindow *window, const QString &file)
     });
 }
 
+// Loads the font engines the lock screen's first frame lays out with (clock, date, label and
+// symbols), so this thread loads them while the QML loader thread compiles the window, not
+// after it. A size missing here is loaded when first drawn, as it would be anyway.
+void loadLockScreenFonts()
+{
+    const auto load = [](QFont font, int pixelSize) {
+        font.setPixelSize(pixelSize);
+        QFontMetricsF(font).height();
+    };
+    const QFont regular = QGuiApplication::font();
+    load(regular, regular.pixelSize());
+    QFont light = regular;
+    light.setWeight(QFont::Light);
+    load(light, 80);
+    load(light, 25);
+    const QFont symbols(SymbolTable::fontFamily());
+    for (const int points : {40, 30, 25})
+        load(symbols, qRound(points * SymbolTable::scale()));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     StartupTimeline::mark("main()");
+    // The environment is set before the thread below starts: setenv() while another thread
+    // reads the environment (the font configuration does) can crash that thread.
+    // What QQuickStyle::setStyle() would do, without loading Qt Quick Controls' libraries at
+    // start: only screens shown after the first frame use them.
+    qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
+    // Cheap: the engine itself starts only when the browser first shows a page.
+    BrowserEngine::prepareBeforeApplication();
     // Reading the font configuration takes several milliseconds: it is read beside the start
     // below and waited for before the first font is used.
     std::jthread fontConfiguration(&SymbolTable::hideSystemCopies);
@@ -77,8 +106,6 @@ int main(int argc, char *argv[])
         break;
     }
 
-    // Cheap: the engine itself starts only when the browser first shows a page.
-    BrowserEngine::prepareBeforeApplication();
     StartupTimeline::mark("command line");
     QGuiApplication app(argc, argv);
     StartupTimeline::mark("QGuiApplication");
@@ -87,20 +114,26 @@ int main(int argc, char *argv[])
     // Lets Wayland desktops match the window to the installed .desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kestrelshell.Kestrel"));
 
+    // Made once the data root is known to work, yet declared first: the context outlives the
+    // engine and everything made from it.
+    std::optional<AppContext> context;
+    QQmlApplicationEngine engine;
+    // The window's types are compiled on the QML loader's thread while this one prepares the
+    // data root and services and waits for the font configuration; load() below finds them
+    // done, or waits only for the rest. The shell's own modules are found under qrc:/.
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    const QUrl mainUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml"));
+    QQmlComponent compiling(&engine, mainUrl, QQmlComponent::Asynchronous);
+    StartupTimeline::mark("QML engine, compile started");
+
     QString error;
     if (!AppContext::prepareDataRoot(options.dataDir, &error)) {
         printTo(stderr, QStringLiteral("kestrel: %1").arg(error));
         return 1;
     }
-
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
-    StartupTimeline::mark("data root, style");
-
-    AppContext context(options.dataDir, *DeviceInfo::profileNamed(options.device));
-    StartupTimeline::mark("services (AppContext)");
-    QQmlApplicationEngine engine;
-    context.installInto(engine);
-    StartupTimeline::mark("QML engine");
+    context.emplace(options.dataDir, *DeviceInfo::profileNamed(options.device));
+    context->installInto(engine);
+    StartupTimeline::mark("data root, services (AppContext)");
 
     fontConfiguration.join();
     StartupTimeline::mark("font configuration (waited for)");
@@ -109,9 +142,10 @@ int main(int argc, char *argv[])
     QGuiApplication::setFont(font);
     // Adding a font later would make every text on screen lay itself out again.
     SymbolTable::fontFamily();
+    loadLockScreenFonts();
     StartupTimeline::mark("fonts");
     engine.setInitialProperties({{QStringLiteral("fullScreenMode"), options.fullscreen}});
-    engine.load(QUrl(QStringLiteral("qrc:/Kestrel/App/Main.qml")));
+    engine.load(mainUrl);
     StartupTimeline::mark("types, compile and create Main.qml");
     if (engine.rootObjects().isEmpty())
         return 1;
