@@ -1,0 +1,299 @@
+#include "plainhttpfetch.h"
+
+#include <QHostAddress>
+#include <QMetaObject>
+#include <QNetworkProxy>
+#include <QTcpSocket>
+#include <utility>
+
+namespace {
+
+constexpr qsizetype MaxHeadBytes = 64 * 1024; // a head this large is not an image server's
+
+bool isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 305 || status == 307 || status == 308;
+}
+
+// A header value must not end the line it is written on.
+QByteArray oneLine(QByteArray value)
+{
+    for (char &c : value) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return value;
+}
+
+} // namespace
+
+bool PlainHttpFetch::handles(const QUrl &url)
+{
+    if (url.scheme() != QLatin1String("http") || !url.userInfo().isEmpty())
+        return false;
+    if (QHostAddress address; !address.setAddress(url.host()))
+        return false;
+    const QNetworkProxy::ProxyType proxy = QNetworkProxy::applicationProxy().type();
+    return !QNetworkProxyFactory::usesSystemConfiguration()
+           && (proxy == QNetworkProxy::NoProxy || proxy == QNetworkProxy::DefaultProxy);
+}
+
+PlainHttpFetch::PlainHttpFetch(const QUrl &url, const QHash<QByteArray, QByteArray> &headers, QObject *parent)
+    : QObject(parent), m_url(url), m_requestHeaders(headers)
+{
+}
+
+PlainHttpFetch::~PlainHttpFetch() { closeSocket(); }
+
+void PlainHttpFetch::start()
+{
+    m_starting = true;
+    connectTo(m_url);
+    m_starting = false;
+    if (m_done)
+        QMetaObject::invokeMethod(this, &PlainHttpFetch::finished, Qt::QueuedConnection);
+}
+
+void PlainHttpFetch::abort()
+{
+    m_done = true;
+    closeSocket();
+}
+
+QByteArray PlainHttpFetch::read(qint64 maxSize)
+{
+    if (maxSize >= m_body.size())
+        return std::exchange(m_body, {});
+    QByteArray part = m_body.left(maxSize);
+    m_body.remove(0, maxSize);
+    return part;
+}
+
+QNetworkReply::NetworkError PlainHttpFetch::statusError(int status)
+{
+    using NE = QNetworkReply;
+    switch (status) {
+    case 400: return NE::ProtocolInvalidOperationError;
+    case 401: return NE::AuthenticationRequiredError;
+    case 403: return NE::ContentAccessDenied;
+    case 404: return NE::ContentNotFoundError;
+    case 405: return NE::ContentOperationNotPermittedError;
+    case 407: return NE::ProxyAuthenticationRequiredError;
+    case 409: return NE::ContentConflictError;
+    case 410: return NE::ContentGoneError;
+    case 418: return NE::ProtocolInvalidOperationError;
+    case 500: return NE::InternalServerError;
+    case 501: return NE::OperationNotImplementedError;
+    case 503: return NE::ServiceUnavailableError;
+    default:
+        if (status >= 400 && status <= 499)
+            return NE::UnknownContentError;
+        if (status >= 500 && status <= 599)
+            return NE::UnknownServerError;
+        return NE::NoError;
+    }
+}
+
+void PlainHttpFetch::connectTo(const QUrl &url)
+{
+    closeSocket();
+    m_url = url;
+    m_head.clear();
+    m_headers.clear();
+    m_status = 0;
+    m_headComplete = false;
+    m_length = -1;
+    m_received = 0;
+    m_socket = new QTcpSocket(this);
+    m_socket->setProxy(QNetworkProxy::NoProxy);
+    connect(m_socket, &QTcpSocket::connected, this, &PlainHttpFetch::onConnected);
+    connect(m_socket, &QTcpSocket::readyRead, this, &PlainHttpFetch::onReadable);
+    connect(m_socket, &QTcpSocket::disconnected, this, &PlainHttpFetch::onClosed);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, &PlainHttpFetch::onSocketError);
+    m_socket->connectToHost(QHostAddress(url.host()), quint16(url.port(80)));
+}
+
+void PlainHttpFetch::onConnected()
+{
+    QByteArray host = m_url.host(QUrl::FullyEncoded).toLatin1();
+    if (host.contains(':'))
+        host = '[' + host + ']';
+    if (m_url.port() != -1)
+        host += ':' + QByteArray::number(m_url.port());
+    QByteArray target = m_url.path(QUrl::FullyEncoded).toLatin1();
+    if (target.isEmpty())
+        target = "/";
+    if (m_url.hasQuery())
+        target += '?' + m_url.query(QUrl::FullyEncoded).toLatin1();
+    QByteArray request;
+    request.reserve(256);
+    request += "GET " + target + " HTTP/1.1\r\nHost: " + host + "\r\n";
+    for (auto it = m_requestHeaders.constBegin(); it != m_requestHeaders.constEnd(); ++it)
+        request += oneLine(it.key()) + ": " + oneLine(it.value()) + "\r\n";
+    // Each download has a connection of its own.
+    request += "Connection: close\r\n\r\n";
+    m_socket->write(request);
+}
+
+void PlainHttpFetch::onReadable()
+{
+    if (m_done || !m_socket)
+        return;
+    QByteArray bytes = m_socket->readAll();
+    if (m_headComplete)
+        return takeBody(std::move(bytes));
+    m_head += bytes;
+    if (parseHead())
+        takeBody(std::exchange(m_head, {}));
+}
+
+// True once the head is complete and the body is to be read, with the body's first bytes left
+// in m_head; false while more is needed or when the fetch has ended.
+bool PlainHttpFetch::parseHead()
+{
+    for (;;) {
+        const qsizetype end = m_head.indexOf("\r\n\r\n");
+        if (end < 0) {
+            if (m_head.size() > MaxHeadBytes)
+                finish(QNetworkReply::ProtocolFailure, QStringLiteral("Response header too large"));
+            return false;
+        }
+        const QList<QByteArray> lines = m_head.left(end).split('\n');
+        m_head.remove(0, end + 4);
+        const QByteArray statusLine = lines.first().trimmed();
+        bool valid = statusLine.startsWith("HTTP/1.") && statusLine.size() >= 12 && statusLine[8] == ' ';
+        const int status = valid ? statusLine.mid(9, 3).toInt(&valid) : 0;
+        if (!valid || status < 100 || status > 999) {
+            finish(QNetworkReply::ProtocolFailure, QStringLiteral("Invalid HTTP response"));
+            return false;
+        }
+        if (status < 200)
+            continue; // an interim answer; the real one follows
+        m_status = status;
+        m_reason = statusLine.mid(13);
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const QByteArray &line = lines[i];
+            const qsizetype colon = line.indexOf(':');
+            if (colon <= 0)
+                continue;
+            const QByteArray name = line.left(colon).trimmed().toLower();
+            const QByteArray value = line.mid(colon + 1).trimmed();
+            QByteArray &known = m_headers[name];
+            known = known.isEmpty() ? value : known + ", " + value;
+        }
+        break;
+    }
+    if (const QByteArray length = m_headers.value("content-length"); !length.isNull()) {
+        bool ok = false;
+        m_length = length.toLongLong(&ok);
+        if (!ok || m_length < 0) {
+            finish(QNetworkReply::ProtocolFailure, QStringLiteral("Invalid Content-Length"));
+            return false;
+        }
+    }
+    const QByteArray coding = m_headers.value("transfer-encoding").toLower();
+    const QByteArray compression = m_headers.value("content-encoding").toLower();
+    if ((!coding.isEmpty() && coding != "identity") || (!compression.isEmpty() && compression != "identity")) {
+        m_fallback = m_url; // bodies in pieces or compressed are the network access manager's
+        finish();
+        return false;
+    }
+    if (isRedirect(m_status) && m_headers.contains("location")) {
+        const QUrl target = m_url.resolved(QUrl::fromEncoded(m_headers.value("location")));
+        if (++m_redirects > MaxRedirects)
+            finish(QNetworkReply::TooManyRedirectsError, QStringLiteral("Too many redirects"));
+        else if (handles(target))
+            connectTo(target);
+        else if (target.scheme() == QLatin1String("http") || target.scheme() == QLatin1String("https")) {
+            m_fallback = target;
+            finish();
+        } else
+            finish(QNetworkReply::ProtocolUnknownError, QStringLiteral("Unsupported redirect"));
+        return false;
+    }
+    m_headComplete = true;
+    emit metaDataChanged();
+    if (m_done)
+        return false;
+    if (m_status == 204 || m_status == 304 || m_length == 0) {
+        finish();
+        return false;
+    }
+    return true;
+}
+
+void PlainHttpFetch::takeBody(QByteArray bytes)
+{
+    if (m_length >= 0 && bytes.size() > m_length - m_received)
+        bytes.truncate(m_length - m_received); // anything after the declared length is not ours
+    if (bytes.isEmpty())
+        return;
+    m_received += bytes.size();
+    m_body += bytes;
+    emit readyRead();
+    if (m_done)
+        return;
+    emit downloadProgress(m_received, m_length);
+    if (!m_done && m_length >= 0 && m_received >= m_length)
+        finish();
+}
+
+void PlainHttpFetch::onClosed()
+{
+    if (m_done || !m_socket)
+        return;
+    onReadable(); // what arrived before the close
+    if (m_done)
+        return;
+    if (!m_headComplete || (m_length >= 0 && m_received < m_length))
+        finish(QNetworkReply::RemoteHostClosedError, QStringLiteral("Connection closed"));
+    else
+        finish(); // a body without a declared length ends with the connection
+}
+
+void PlainHttpFetch::onSocketError()
+{
+    if (m_done || !m_socket)
+        return;
+    switch (m_socket->error()) {
+    case QAbstractSocket::RemoteHostClosedError:
+        return onClosed();
+    case QAbstractSocket::ConnectionRefusedError:
+        return finish(QNetworkReply::ConnectionRefusedError, m_socket->errorString());
+    case QAbstractSocket::HostNotFoundError:
+        return finish(QNetworkReply::HostNotFoundError, m_socket->errorString());
+    case QAbstractSocket::SocketTimeoutError:
+        return finish(QNetworkReply::TimeoutError, m_socket->errorString());
+    default:
+        return finish(QNetworkReply::UnknownNetworkError, m_socket->errorString());
+    }
+}
+
+void PlainHttpFetch::finish(QNetworkReply::NetworkError error, const QString &message)
+{
+    if (m_done)
+        return;
+    m_done = true;
+    m_error = error;
+    m_errorString = message;
+    if (error == QNetworkReply::NoError && m_fallback.isEmpty()) {
+        m_error = statusError(m_status);
+        if (m_error != QNetworkReply::NoError)
+            m_errorString = QStringLiteral("Error transferring %1 - server replied: %2")
+                                .arg(m_url.toString(), QString::fromLatin1(m_reason));
+    }
+    closeSocket();
+    if (!m_starting)
+        emit finished();
+}
+
+void PlainHttpFetch::closeSocket()
+{
+    if (!m_socket)
+        return;
+    disconnect(m_socket, nullptr, this, nullptr);
+    m_socket->abort();
+    // Later, not at once: this may run inside one of the socket's own signals.
+    m_socket->deleteLater();
+    m_socket = nullptr;
+}
