@@ -3,8 +3,15 @@
 #include <QHostAddress>
 #include <QMetaObject>
 #include <QNetworkProxy>
-#include <QTcpSocket>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <cstring>
 #include <utility>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,11 +38,15 @@ bool PlainHttpFetch::handles(const QUrl &url)
 {
     if (url.scheme() != QLatin1String("http") || !url.userInfo().isEmpty())
         return false;
-    if (QHostAddress address; !address.setAddress(url.host()))
+    QHostAddress address;
+    if (!address.setAddress(url.host()))
         return false;
     const QNetworkProxy::ProxyType proxy = QNetworkProxy::applicationProxy().type();
-    return !QNetworkProxyFactory::usesSystemConfiguration()
-           && (proxy == QNetworkProxy::NoProxy || proxy == QNetworkProxy::DefaultProxy);
+    if (proxy != QNetworkProxy::NoProxy && proxy != QNetworkProxy::DefaultProxy)
+        return false;
+    // The system's proxy settings never send this machine's own addresses through a proxy;
+    // asking them costs more than the whole download.
+    return address.isLoopback() || !QNetworkProxyFactory::usesSystemConfiguration();
 }
 
 PlainHttpFetch::PlainHttpFetch(const QUrl &url, const QHash<QByteArray, QByteArray> &headers, QObject *parent)
@@ -104,47 +115,136 @@ void PlainHttpFetch::connectTo(const QUrl &url)
     m_headComplete = false;
     m_length = -1;
     m_received = 0;
-    m_socket = new QTcpSocket(this);
-    m_socket->setProxy(QNetworkProxy::NoProxy);
-    connect(m_socket, &QTcpSocket::connected, this, &PlainHttpFetch::onConnected);
-    connect(m_socket, &QTcpSocket::readyRead, this, &PlainHttpFetch::onReadable);
-    connect(m_socket, &QTcpSocket::disconnected, this, &PlainHttpFetch::onClosed);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &PlainHttpFetch::onSocketError);
-    m_socket->connectToHost(QHostAddress(url.host()), quint16(url.port(80)));
+    m_request = requestFor(url, m_requestHeaders);
+
+    const QHostAddress address(url.host());
+    sockaddr_storage peer {};
+    socklen_t peerSize = 0;
+    if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+        auto *in = reinterpret_cast<sockaddr_in *>(&peer);
+        in->sin_family = AF_INET;
+        in->sin_port = htons(quint16(url.port(80)));
+        in->sin_addr.s_addr = htonl(address.toIPv4Address());
+        peerSize = sizeof(sockaddr_in);
+    } else {
+        auto *in6 = reinterpret_cast<sockaddr_in6 *>(&peer);
+        in6->sin6_family = AF_INET6;
+        in6->sin6_port = htons(quint16(url.port(80)));
+        const Q_IPV6ADDR bytes = address.toIPv6Address();
+        std::memcpy(&in6->sin6_addr, &bytes, sizeof(bytes));
+        in6->sin6_scope_id = address.scopeId().toUInt();
+        peerSize = sizeof(sockaddr_in6);
+    }
+    m_fd = ::socket(peer.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (m_fd < 0)
+        return failWith(errno);
+    if (::connect(m_fd, reinterpret_cast<const sockaddr *>(&peer), peerSize) != 0 && errno != EINPROGRESS)
+        return failWith(errno);
+    m_readable = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+    connect(m_readable, &QSocketNotifier::activated, this, &PlainHttpFetch::onReadable);
+    // On this machine's own addresses the connection is usually there at once: the request goes
+    // out now, not one turn of the event loop later.
+    sendRequest();
 }
 
-void PlainHttpFetch::onConnected()
+QByteArray PlainHttpFetch::requestFor(const QUrl &url, const QHash<QByteArray, QByteArray> &headers)
 {
-    QByteArray host = m_url.host(QUrl::FullyEncoded).toLatin1();
+    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
     if (host.contains(':'))
         host = '[' + host + ']';
-    if (m_url.port() != -1)
-        host += ':' + QByteArray::number(m_url.port());
-    QByteArray target = m_url.path(QUrl::FullyEncoded).toLatin1();
+    if (url.port() != -1)
+        host += ':' + QByteArray::number(url.port());
+    QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
     if (target.isEmpty())
         target = "/";
-    if (m_url.hasQuery())
-        target += '?' + m_url.query(QUrl::FullyEncoded).toLatin1();
+    if (url.hasQuery())
+        target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
     QByteArray request;
     request.reserve(256);
     request += "GET " + target + " HTTP/1.1\r\nHost: " + host + "\r\n";
-    for (auto it = m_requestHeaders.constBegin(); it != m_requestHeaders.constEnd(); ++it)
+    for (auto it = headers.constBegin(); it != headers.constEnd(); ++it)
         request += oneLine(it.key()) + ": " + oneLine(it.value()) + "\r\n";
     // Each download has a connection of its own.
     request += "Connection: close\r\n\r\n";
-    m_socket->write(request);
+    return request;
+}
+
+void PlainHttpFetch::sendRequest()
+{
+    while (!m_request.isEmpty()) {
+        const ssize_t sent = ::send(m_fd, m_request.constData(), size_t(m_request.size()), MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == ENOTCONN)) {
+            // Still connecting, or the buffer is full: go on once the socket takes more.
+            if (!m_writable) {
+                m_writable = new QSocketNotifier(m_fd, QSocketNotifier::Write, this);
+                connect(m_writable, &QSocketNotifier::activated, this, &PlainHttpFetch::onWritable);
+            }
+            m_writable->setEnabled(true);
+            return;
+        }
+        if (sent < 0)
+            return failWith(errno);
+        m_request.remove(0, sent);
+    }
+    if (m_writable)
+        m_writable->setEnabled(false);
+}
+
+void PlainHttpFetch::onWritable()
+{
+    if (m_done || m_fd < 0)
+        return;
+    int error = 0;
+    socklen_t size = sizeof(error);
+    if (::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error != 0)
+        return failWith(error);
+    sendRequest();
+}
+
+void PlainHttpFetch::failWith(int error)
+{
+    const QString message = QString::fromLocal8Bit(std::strerror(error));
+    switch (error) {
+    case ECONNREFUSED:
+        return finish(QNetworkReply::ConnectionRefusedError, message);
+    case ECONNRESET:
+    case EPIPE:
+        return finish(QNetworkReply::RemoteHostClosedError, message);
+    case ETIMEDOUT:
+        return finish(QNetworkReply::TimeoutError, message);
+    default:
+        return finish(QNetworkReply::UnknownNetworkError, message);
+    }
 }
 
 void PlainHttpFetch::onReadable()
 {
-    if (m_done || !m_socket)
+    if (m_done || m_fd < 0)
         return;
-    QByteArray bytes = m_socket->readAll();
-    if (m_headComplete)
-        return takeBody(std::move(bytes));
-    m_head += bytes;
-    if (parseHead())
-        takeBody(std::exchange(m_head, {}));
+    char chunk[16 * 1024];
+    for (;;) {
+        const ssize_t got = ::recv(m_fd, chunk, sizeof(chunk), 0);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return;
+        if (got < 0)
+            return failWith(errno);
+        if (got == 0)
+            return onClosed();
+        const QByteArray bytes(chunk, got);
+        if (m_headComplete) {
+            takeBody(bytes);
+        } else {
+            m_head += bytes;
+            if (parseHead())
+                takeBody(std::exchange(m_head, {}));
+        }
+        if (m_done || m_fd < 0)
+            return;
+    }
 }
 
 // True once the head is complete and the body is to be read, with the body's first bytes left
@@ -240,33 +340,10 @@ void PlainHttpFetch::takeBody(QByteArray bytes)
 
 void PlainHttpFetch::onClosed()
 {
-    if (m_done || !m_socket)
-        return;
-    onReadable(); // what arrived before the close
-    if (m_done)
-        return;
     if (!m_headComplete || (m_length >= 0 && m_received < m_length))
         finish(QNetworkReply::RemoteHostClosedError, QStringLiteral("Connection closed"));
     else
         finish(); // a body without a declared length ends with the connection
-}
-
-void PlainHttpFetch::onSocketError()
-{
-    if (m_done || !m_socket)
-        return;
-    switch (m_socket->error()) {
-    case QAbstractSocket::RemoteHostClosedError:
-        return onClosed();
-    case QAbstractSocket::ConnectionRefusedError:
-        return finish(QNetworkReply::ConnectionRefusedError, m_socket->errorString());
-    case QAbstractSocket::HostNotFoundError:
-        return finish(QNetworkReply::HostNotFoundError, m_socket->errorString());
-    case QAbstractSocket::SocketTimeoutError:
-        return finish(QNetworkReply::TimeoutError, m_socket->errorString());
-    default:
-        return finish(QNetworkReply::UnknownNetworkError, m_socket->errorString());
-    }
 }
 
 void PlainHttpFetch::finish(QNetworkReply::NetworkError error, const QString &message)
@@ -289,11 +366,15 @@ void PlainHttpFetch::finish(QNetworkReply::NetworkError error, const QString &me
 
 void PlainHttpFetch::closeSocket()
 {
-    if (!m_socket)
-        return;
-    disconnect(m_socket, nullptr, this, nullptr);
-    m_socket->abort();
-    // Later, not at once: this may run inside one of the socket's own signals.
-    m_socket->deleteLater();
-    m_socket = nullptr;
+    // The notifiers go quiet before their descriptor closes; they are deleted later, as this
+    // may run inside one of their own signals.
+    for (QSocketNotifier *notifier : {std::exchange(m_readable, nullptr), std::exchange(m_writable, nullptr)}) {
+        if (notifier) {
+            notifier->setEnabled(false);
+            disconnect(notifier, nullptr, this, nullptr);
+            notifier->deleteLater();
+        }
+    }
+    if (m_fd >= 0)
+        ::close(std::exchange(m_fd, -1));
 }

@@ -7,11 +7,11 @@
 #include <QObject>
 #include <QUrl>
 
-class QTcpSocket;
+class QSocketNotifier;
 
-// One GET over plain HTTP/1.1 to a numeric address, on the thread it lives on: no network
-// thread to hop to and back, no cookie jar, cache or proxy lookups, which a picture download
-// never wants. It follows redirects as the network access manager does by default (at most
+// One GET over plain HTTP/1.1 to a numeric address, on the thread it lives on, straight on
+// the system's sockets: no network thread to hop to and back, no cookie jar, cache or proxy
+// lookups, which a picture download never wants. It follows redirects as the network access manager does by default (at most
 // 50, never from https to http) while they stay on plain HTTP. What it cannot finish itself
 // (a chunked or compressed body, a redirect elsewhere) ends with fallbackUrl() set, to be
 // fetched again by the network access manager. Signals mirror a network reply's.
@@ -22,8 +22,9 @@ class PlainHttpFetch : public QObject
 public:
     static constexpr int MaxRedirects = 50;
 
-    // Whether this client can fetch the URL: http to an IP address, no credentials in the URL
-    // and no proxy configured for the application.
+    // Whether this client can fetch the URL: http to an IP address, no credentials in the URL,
+    // no proxy set for the application, and no system proxy settings unless the address is
+    // loopback.
     static bool handles(const QUrl &url);
 
     PlainHttpFetch(const QUrl &url, const QHash<QByteArray, QByteArray> &headers, QObject *parent = nullptr);
@@ -53,11 +54,13 @@ signals:
     void finished();
 
 private:
+    static QByteArray requestFor(const QUrl &url, const QHash<QByteArray, QByteArray> &headers);
     void connectTo(const QUrl &url);
-    void onConnected();
+    void sendRequest();
+    void onWritable();
     void onReadable();
     void onClosed();
-    void onSocketError();
+    void failWith(int error); // an errno value
     bool parseHead();
     void takeBody(QByteArray bytes);
     void finish(QNetworkReply::NetworkError error = QNetworkReply::NoError, const QString &message = {});
@@ -65,7 +68,10 @@ private:
 
     QUrl m_url;
     QHash<QByteArray, QByteArray> m_requestHeaders;
-    QTcpSocket *m_socket = nullptr;
+    int m_fd = -1;
+    QSocketNotifier *m_readable = nullptr;
+    QSocketNotifier *m_writable = nullptr;
+    QByteArray m_request;  // not sent yet
     QByteArray m_head;     // response bytes before the body
     QByteArray m_body;     // body bytes not read yet
     QHash<QByteArray, QByteArray> m_headers; // lower-case names
