@@ -41,12 +41,13 @@ bool PlainHttpFetch::handles(const QUrl &url)
     QHostAddress address;
     if (!address.setAddress(url.host()))
         return false;
+    // The system's proxy settings never send this machine's own addresses through a proxy.
+    // They are not asked (the application proxy would): that takes a round trip to another
+    // thread and costs more than the whole download.
+    if (QNetworkProxyFactory::usesSystemConfiguration())
+        return address.isLoopback();
     const QNetworkProxy::ProxyType proxy = QNetworkProxy::applicationProxy().type();
-    if (proxy != QNetworkProxy::NoProxy && proxy != QNetworkProxy::DefaultProxy)
-        return false;
-    // The system's proxy settings never send this machine's own addresses through a proxy;
-    // asking them costs more than the whole download.
-    return address.isLoopback() || !QNetworkProxyFactory::usesSystemConfiguration();
+    return proxy == QNetworkProxy::NoProxy || proxy == QNetworkProxy::DefaultProxy;
 }
 
 PlainHttpFetch::PlainHttpFetch(const QUrl &url, const QHash<QByteArray, QByteArray> &headers, QObject *parent)
