@@ -22,7 +22,7 @@ ImageDownloader::ImageDownloader(const ImageDownloaderConfig &config, const QStr
       m_config(config),
       m_network(new QNetworkAccessManager(this)),
       m_decoded(std::make_unique<OwnerInbox>(this)),
-      m_decoders(std::make_unique<WorkQueue>(QString::fromLatin1(QueueName), std::max(1, QThread::idealThreadCount())))
+      m_decoders(std::make_unique<WorkQueue>(QString::fromLatin1(QueueName), std::max(1, QThread::idealThreadCount()), DecoderNiceness))
 {
     m_network->setObjectName(QString::fromLatin1(QueueName));
     m_headers.insert("Accept", AcceptHeader);

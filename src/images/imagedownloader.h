@@ -47,6 +47,8 @@ public:
     static constexpr const char *QueueName = "com.quillon.ImageDownloader";
     static constexpr const char *UserAgentFormat = "%@/%@ (%@; iOS %@; Scale/%0.2f)";
     static constexpr const char *AcceptHeader = "image/*,*/*;q=0.8";
+    // Decoding waits while the GUI thread or the next request wants the processor.
+    static constexpr int DecoderNiceness = 10;
 
     using Progress = std::function<void(qint64 received, qint64 expected, const QUrl &url)>;
     using Completion = std::function<void(const QImage &image, const QByteArray &data, const ImageError &error, bool finished)>;

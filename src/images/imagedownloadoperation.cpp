@@ -1,5 +1,6 @@
 #include "imagedownloadoperation.h"
 
+#include "plainhttpfetch.h"
 #include "urlerrors.h"
 
 #include <QNetworkAccessManager>
@@ -29,25 +30,45 @@ void ImageDownloadOperation::start(QNetworkAccessManager *network, const QHash<Q
         QMetaObject::invokeMethod(this, [this, error] { fail(error); }, Qt::QueuedConnection);
         return;
     }
+    m_network = network;
+    m_headers = headers;
+    // A server asking for the credential is answered by the network access manager.
+    if (m_config.username.isEmpty() && PlainHttpFetch::handles(m_url))
+        startPlain();
+    else
+        startNetwork(m_url);
+    // Like a request timeout interval: the time allowed without any data arriving.
+    m_timeout.start(m_config.effectiveTimeoutMs());
+    // A server dripping a byte now and then never trips the timeout above; this ends it.
+    m_deadline.start(m_config.effectiveDeadlineMs());
+}
 
-    QNetworkRequest request(m_url);
+void ImageDownloadOperation::startPlain()
+{
+    m_fetch = new PlainHttpFetch(m_url, m_headers, this);
+    connect(m_fetch, &PlainHttpFetch::metaDataChanged, this, &ImageDownloadOperation::onMetaDataChanged);
+    connect(m_fetch, &PlainHttpFetch::readyRead, this, &ImageDownloadOperation::onReadyRead);
+    connect(m_fetch, &PlainHttpFetch::downloadProgress, this, &ImageDownloadOperation::onProgress);
+    connect(m_fetch, &PlainHttpFetch::finished, this, &ImageDownloadOperation::onFinished);
+    m_fetch->start();
+}
+
+void ImageDownloadOperation::startNetwork(const QUrl &url)
+{
+    QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::HttpPipeliningAllowedAttribute, true);
-    for (auto it = headers.constBegin(); it != headers.constEnd(); ++it)
+    for (auto it = m_headers.constBegin(); it != m_headers.constEnd(); ++it)
         request.setRawHeader(it.key(), it.value());
 
-    m_reply = network->get(request);
+    m_reply = m_network->get(request);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &ImageDownloadOperation::onMetaDataChanged);
     connect(m_reply, &QNetworkReply::readyRead, this, &ImageDownloadOperation::onReadyRead);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &ImageDownloadOperation::onProgress);
     connect(m_reply, &QNetworkReply::finished, this, &ImageDownloadOperation::onFinished);
-    // Like a request timeout interval: the time allowed without any data arriving.
-    m_timeout.start(m_config.effectiveTimeoutMs());
-    // A server dripping a byte now and then never trips the timeout above; this ends it.
-    m_deadline.start(m_config.effectiveDeadlineMs());
 }
 
 void ImageDownloadOperation::abort()
@@ -60,8 +81,9 @@ void ImageDownloadOperation::abort()
 
 void ImageDownloadOperation::onMetaDataChanged()
 {
-    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() > m_config.maxResponseBytes)
+    const qint64 length = m_fetch ? m_fetch->contentLength()
+                                  : m_reply ? m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() : 0;
+    if (length > m_config.maxResponseBytes)
         fail(ImageError::image(ImageError::BadImageData, QString::fromLatin1(ImageError::DecodeFailed)));
 }
 
@@ -73,10 +95,11 @@ void ImageDownloadOperation::onReadyRead()
 
 bool ImageDownloadOperation::readBody()
 {
-    if (m_done || !m_reply)
+    if (m_done || (!m_reply && !m_fetch))
         return false;
     // Read one byte past the limit to tell "exactly the limit" from "too much".
-    m_data += m_reply->read(m_config.maxResponseBytes + 1 - m_data.size());
+    const qint64 room = m_config.maxResponseBytes + 1 - m_data.size();
+    m_data += m_fetch ? m_fetch->read(room) : m_reply->read(room);
     if (m_data.size() > m_config.maxResponseBytes) {
         m_data.clear();
         fail(ImageError::image(ImageError::BadImageData, QString::fromLatin1(ImageError::DecodeFailed)));
@@ -101,17 +124,39 @@ void ImageDownloadOperation::onProgress(qint64 received, qint64 expected)
 
 void ImageDownloadOperation::onFinished()
 {
-    if (m_done || !m_reply)
+    if (m_done || (!m_reply && !m_fetch))
         return;
+    if (m_fetch && !m_fetch->fallbackUrl().isEmpty()) {
+        // Something the light client does not speak: the network access manager takes over.
+        const QUrl url = m_fetch->fallbackUrl();
+        stopReply();
+        m_data.clear();
+        m_timeout.start();
+        startNetwork(url);
+        return;
+    }
     m_timeout.stop();
     m_deadline.stop();
     if (!readBody())
         return;
-    QNetworkReply *reply = m_reply;
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const QNetworkReply::NetworkError networkError = reply->error();
+    QVariant status;
+    QNetworkReply::NetworkError networkError;
+    QString errorString;
+    QString contentType;
+    if (m_fetch) {
+        if (m_fetch->statusCode() > 0)
+            status = m_fetch->statusCode();
+        networkError = m_fetch->error();
+        errorString = m_fetch->errorString();
+        contentType = QString::fromLatin1(m_fetch->header("content-type"));
+    } else {
+        status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        networkError = m_reply->error();
+        errorString = m_reply->errorString();
+        contentType = m_reply->header(QNetworkRequest::ContentTypeHeader).toString();
+    }
     const ImageError transportError =
-        networkError == QNetworkReply::NoError ? ImageError{} : UrlErrors::fromReply(networkError, reply->errorString());
+        networkError == QNetworkReply::NoError ? ImageError{} : UrlErrors::fromReply(networkError, errorString);
 
     if (status.isValid()) {
         const int code = status.toInt();
@@ -128,7 +173,7 @@ void ImageDownloadOperation::onFinished()
         return;
     }
     if (!m_config.acceptableContentTypes.isEmpty()) {
-        const QString type = reply->header(QNetworkRequest::ContentTypeHeader).toString().section(QLatin1Char(';'), 0, 0).trimmed().toLower();
+        const QString type = contentType.section(QLatin1Char(';'), 0, 0).trimmed().toLower();
         if (!m_config.acceptableContentTypes.contains(type)) {
             fail(ImageError::image(ImageError::InvalidDownloadContentType,
                                    QString::fromLatin1(ImageError::InvalidContentTypeFormat).arg(type)));
@@ -160,6 +205,12 @@ void ImageDownloadOperation::fail(const ImageError &error)
 
 void ImageDownloadOperation::stopReply()
 {
+    if (PlainHttpFetch *fetch = m_fetch) {
+        m_fetch = nullptr;
+        disconnect(fetch, nullptr, this, nullptr);
+        fetch->abort();
+        fetch->deleteLater(); // this may run inside one of its signals
+    }
     if (!m_reply)
         return;
     QNetworkReply *reply = m_reply;

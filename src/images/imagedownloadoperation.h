@@ -10,12 +10,15 @@
 #include <QTimer>
 #include <QUrl>
 
+class PlainHttpFetch;
 class QNetworkAccessManager;
 class QNetworkReply;
 
 // One network fetch of one URL for the image downloader: sends the request, collects the
 // body up to the size limit, watches the timeout and the overall deadline and judges the response. It reports either
-// the body (for decoding) or an error, exactly once. Lives on the downloader's thread.
+// the body (for decoding) or an error, exactly once. Lives on the downloader's thread. Plain
+// http to an address goes through the light client; the rest, and what that client hands
+// back, through the network access manager.
 class ImageDownloadOperation : public QObject
 {
     Q_OBJECT
@@ -38,6 +41,8 @@ signals:
     void failed(const ImageError &error);
 
 private:
+    void startNetwork(const QUrl &url);
+    void startPlain();
     void onMetaDataChanged();
     void onReadyRead();
     void onProgress(qint64 received, qint64 expected);
@@ -50,7 +55,10 @@ private:
     QUrl m_url;
     quint64 m_id;
     ImageDownloaderConfig m_config;
+    QNetworkAccessManager *m_network = nullptr;
+    QHash<QByteArray, QByteArray> m_headers;
     QPointer<QNetworkReply> m_reply;
+    QPointer<PlainHttpFetch> m_fetch;
     QByteArray m_data;
     QTimer m_timeout;
     QTimer m_deadline;

@@ -1,13 +1,15 @@
 #include "workqueue.h"
 
 #include <pthread.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
-WorkQueue::WorkQueue(const QString &name, int threads)
+WorkQueue::WorkQueue(const QString &name, int threads, int niceness)
 {
     // The name as tools show it; the system keeps at most 15 bytes of it.
     const QByteArray threadName = name.toUtf8().left(15);
     for (int i = 0; i < std::max(1, threads); ++i) {
-        m_threads.emplace_back([this] { run(); });
+        m_threads.emplace_back([this, niceness] { run(niceness); });
         pthread_setname_np(m_threads.back().native_handle(), threadName.constData());
     }
 }
@@ -48,8 +50,10 @@ void WorkQueue::waitForIdle()
     m_idle.wait(lock, [this] { return m_tasks.empty() && m_busy == 0; });
 }
 
-void WorkQueue::run()
+void WorkQueue::run(int niceness)
 {
+    if (niceness > 0) // on Linux the priority of this thread alone; failing leaves it as it is
+        setpriority(PRIO_PROCESS, id_t(gettid()), niceness);
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_posted.wait(lock, [this] { return !m_tasks.empty() || m_stopping; });

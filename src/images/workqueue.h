@@ -15,7 +15,9 @@
 class WorkQueue
 {
 public:
-    explicit WorkQueue(const QString &name, int threads = 1);
+    // Threads with a positive `niceness` yield the processor to the rest of the program (the
+    // GUI thread, the network path) whenever both want it.
+    explicit WorkQueue(const QString &name, int threads = 1, int niceness = 0);
     // Runs what is still queued, then stops the threads.
     ~WorkQueue();
     WorkQueue(const WorkQueue &) = delete;
@@ -28,7 +30,7 @@ public:
     void waitForIdle();
 
 private:
-    void run();
+    void run(int niceness);
 
     std::mutex m_mutex;
     std::condition_variable m_posted;

@@ -3,6 +3,7 @@
 #include "loopbackserver.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
