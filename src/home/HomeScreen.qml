@@ -42,6 +42,7 @@ Item {
             Component.onCompleted: d.generation += 1
             onNewHomeRequested: strings => {
                 d.nextClockStrings = strings
+                retired = true
                 screens.replace(Easing.OutQuad)
             }
         }

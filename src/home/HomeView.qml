@@ -12,6 +12,8 @@ Item {
     property alias pageOwner: homeModel.pageOwner
     property alias clockStrings: homeModel.clockStrings
     readonly property alias model: homeModel
+    // Set when a new home screen takes this one's place (it then fades out and goes).
+    property bool retired: false
     // The tile a context menu was opened on.
     property Item contextAnchor: null
 
@@ -63,6 +65,7 @@ Item {
                     width: parent.width
                     model: homeModel
                     home: view
+                    loadInBackground: !view.retired
                 }
 
                 Dock {
