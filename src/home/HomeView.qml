@@ -14,6 +14,9 @@ Item {
     readonly property alias model: homeModel
     // Set when a new home screen takes this one's place (it then fades out and goes).
     property bool retired: false
+    // Set when yet another screen replaces the one that replaced this: it is hidden and its
+    // pages are released before it goes.
+    property bool superseded: false
     // The tile a context menu was opened on.
     property Item contextAnchor: null
 
@@ -36,7 +39,7 @@ Item {
         objectName: "homeContent"
         anchors.fill: parent
         opacity: homeModel.OpenApp ? 0 : 1
-        visible: opacity > 0
+        visible: opacity > 0 && !view.superseded
         enabled: !homeModel.OpenApp
         Behavior on opacity { NumberAnimation { duration: 350; easing.type: Easing.OutQuad } }
 
@@ -66,6 +69,7 @@ Item {
                     model: homeModel
                     home: view
                     loadInBackground: !view.retired
+                    keepPages: !view.superseded
                 }
 
                 Dock {

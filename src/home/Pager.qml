@@ -14,6 +14,8 @@ Item {
     // False once the screen is being replaced: pages still being made in the background are
     // finished at once, as a screen destroyed in the middle of making one leaks what it made.
     property bool loadInBackground: true
+    // False on a screen that is going and no longer shown: its pages are released at once.
+    property bool keepPages: true
 
     ListView {
         id: pages
@@ -35,6 +37,7 @@ Item {
             Loader {
                 width: pages.width
                 height: pages.height
+                active: pager.keepPages
                 asynchronous: pager.loadInBackground && pager.model.CurrentPage !== 0
                 sourceComponent: SearchPage {
                     model: pager.model
@@ -43,6 +46,7 @@ Item {
             Loader {
                 width: pages.width
                 height: pages.height
+                active: pager.keepPages
                 asynchronous: pager.loadInBackground && pager.model.CurrentPage !== 1
                 sourceComponent: IconPage {
                     objectName: "iconPage1"
@@ -54,6 +58,7 @@ Item {
             Loader {
                 width: pages.width
                 height: pages.height
+                active: pager.keepPages
                 asynchronous: pager.loadInBackground && pager.model.CurrentPage !== 2
                 sourceComponent: IconPage {
                     objectName: "iconPage2"
