@@ -233,4 +233,26 @@ ScreenTestCase {
         cyclesKeepNothing(home, i => placeholderRoundTrip([AppView.AppWeather, AppView.AppMessages, AppView.AppMusic][i % 3]))
         compare(home.generation, 111)
     }
+
+    // Replacements faster than the fades. A screen replaced before its other pages were made
+    // has them finished (one destroyed half made leaked them); one replaced twice is hidden
+    // and lets its pages go before it has faded out.
+    function test_rapidReplacementsFinishThenReleasePages() {
+        launch(1)
+        const screens = [home.current]
+        for (let i = 0; i < 3; ++i) {
+            placeholderRoundTrip(AppView.AppWeather)
+            screens.push(home.current)
+        }
+        const pages = s => [0, 1, 2].map(i => findChild(s, "pages").model.get(i))
+        verify(pages(screens[2]).every(loader => loader.status === Loader.Ready && loader.item),
+               "a replaced screen kept pages half made")
+        for (const gone of [screens[0], screens[1]]) {
+            verify(!findChild(gone, "homeContent").visible)
+            verify(pages(gone).every(loader => !loader.item), "a screen replaced twice kept its pages")
+        }
+        verify(findChild(screens[2], "homeContent") !== null)
+        verify(pages(screens[3])[1].item, "the screen on display lost its page")
+        tryVerify(() => pages(screens[3]).every(loader => loader.item), 5000)
+    }
 }
