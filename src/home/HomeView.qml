@@ -14,8 +14,8 @@ Item {
     readonly property alias model: homeModel
     // Set when a new home screen takes this one's place (it then fades out and goes).
     property bool retired: false
-    // Set when yet another screen replaces the one that replaced this: it is hidden and its
-    // pages are released before it goes.
+    // Set when yet another screen replaces the one that replaced this: its home content is
+    // hidden and its pages are released before it has faded out.
     property bool superseded: false
     // The tile a context menu was opened on.
     property Item contextAnchor: null
