@@ -211,7 +211,11 @@ int main(int argc, char *argv[])
             ++failures;
             return;
         }
+        const int generation = home->property("generation").toInt();
         QMetaObject::invokeMethod(placeholder->property("model").value<QObject *>(), "tapMessage");
+        // A trip that brought no new home screen would measure nothing.
+        if (home->property("generation").toInt() != generation + 1)
+            ++failures;
     };
     // From here on the fades run on a clock that moves 100 ms per round trip (see SteppedClock).
     SteppedClock clock;
@@ -276,6 +280,6 @@ int main(int argc, char *argv[])
         out << "  growth 1,000 -> 3,000 cycles: not run (give the count: bench_homecycles 3000)\n";
     }
     if (failures)
-        out << QString("  %1 cycles found no placeholder\n").arg(failures);
+        out << QString("  %1 cycles found no placeholder or brought no new home screen\n").arg(failures);
     return failures ? 1 : 0;
 }

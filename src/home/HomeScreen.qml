@@ -42,6 +42,15 @@ Item {
             Component.onCompleted: d.generation += 1
             onNewHomeRequested: strings => {
                 d.nextClockStrings = strings
+                // A screen still fading out from an earlier replacement is under two newer
+                // ones by now: it lets go of its contents at once, so rapid replacements hold
+                // two screens' worth of memory rather than one per screen still fading.
+                for (let i = 0; i < screens.children.length; ++i) {
+                    const other = screens.children[i]
+                    if (other.objectName === "homeView" && other.retired)
+                        other.superseded = true
+                }
+                retired = true
                 screens.replace(Easing.OutQuad)
             }
         }

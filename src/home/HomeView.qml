@@ -12,6 +12,11 @@ Item {
     property alias pageOwner: homeModel.pageOwner
     property alias clockStrings: homeModel.clockStrings
     readonly property alias model: homeModel
+    // Set when a new home screen takes this one's place (it then fades out and goes).
+    property bool retired: false
+    // Set when yet another screen replaces the one that replaced this: its home content is
+    // hidden and its pages are released before it has faded out.
+    property bool superseded: false
     // The tile a context menu was opened on.
     property Item contextAnchor: null
 
@@ -34,7 +39,7 @@ Item {
         objectName: "homeContent"
         anchors.fill: parent
         opacity: homeModel.OpenApp ? 0 : 1
-        visible: opacity > 0
+        visible: opacity > 0 && !view.superseded
         enabled: !homeModel.OpenApp
         Behavior on opacity { NumberAnimation { duration: 350; easing.type: Easing.OutQuad } }
 
@@ -63,6 +68,8 @@ Item {
                     width: parent.width
                     model: homeModel
                     home: view
+                    loadInBackground: !view.retired
+                    keepPages: !view.superseded
                 }
 
                 Dock {

@@ -11,6 +11,11 @@ Item {
 
     required property HomeScreenModel model
     required property Item home
+    // False once the screen is being replaced: pages still being made in the background are
+    // finished at once, as a screen destroyed in the middle of making one leaks what it made.
+    property bool loadInBackground: true
+    // False on a screen that is going and no longer shown: its pages are released at once.
+    property bool keepPages: true
 
     ListView {
         id: pages
@@ -32,7 +37,8 @@ Item {
             Loader {
                 width: pages.width
                 height: pages.height
-                asynchronous: pager.model.CurrentPage !== 0
+                active: pager.keepPages
+                asynchronous: pager.loadInBackground && pager.model.CurrentPage !== 0
                 sourceComponent: SearchPage {
                     model: pager.model
                 }
@@ -40,7 +46,8 @@ Item {
             Loader {
                 width: pages.width
                 height: pages.height
-                asynchronous: pager.model.CurrentPage !== 1
+                active: pager.keepPages
+                asynchronous: pager.loadInBackground && pager.model.CurrentPage !== 1
                 sourceComponent: IconPage {
                     objectName: "iconPage1"
                     model: pager.model
@@ -51,7 +58,8 @@ Item {
             Loader {
                 width: pages.width
                 height: pages.height
-                asynchronous: pager.model.CurrentPage !== 2
+                active: pager.keepPages
+                asynchronous: pager.loadInBackground && pager.model.CurrentPage !== 2
                 sourceComponent: IconPage {
                     objectName: "iconPage2"
                     model: pager.model

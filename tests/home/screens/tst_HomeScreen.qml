@@ -233,4 +233,18 @@ ScreenTestCase {
         cyclesKeepNothing(home, i => placeholderRoundTrip([AppView.AppWeather, AppView.AppMessages, AppView.AppMusic][i % 3]))
         compare(home.generation, 111)
     }
+
+    // Replacements faster than the fades: a screen replaced before its other pages were made
+    // has them finished (destroyed half made, they leaked); one replaced twice lets them go.
+    function test_rapidReplacementsFinishThenReleasePages() {
+        launch(1)
+        const screens = [home.current]
+        for (let i = 0; i < 3; ++i) {
+            placeholderRoundTrip(AppView.AppWeather)
+            screens.push(home.current)
+        }
+        const made = s => [0, 1, 2].map(i => !!findChild(s, "pages").model.get(i).item)
+        compare([0, 1, 2].map(i => made(screens[i])), [[false, false, false], [false, false, false], [true, true, true]])
+        verify(!findChild(screens[1], "homeContent").visible)
+    }
 }
