@@ -3,6 +3,7 @@
 // parse would read the same way, it hands back unread (see readPlainPackages).
 #include "packages.h"
 
+#include <array>
 #include <cstring>
 #include <string_view>
 
@@ -20,6 +21,14 @@ constexpr int MaxDepth = 32;
 // double, where the full parse would refuse or round them in its own way.
 constexpr int MaxDigits = 50;
 constexpr int MaxExponent = 200;
+
+// Bytes that stand for themselves inside a string: printable ASCII but the quote and backslash.
+constexpr auto PlainByte = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x80; ++c)
+        plain[c] = c != '"' && c != '\\';
+    return plain;
+}();
 
 int memberIndex(std::string_view name)
 {
@@ -85,6 +94,8 @@ public:
     std::optional<QList<Packages>> read()
     {
         QList<Packages> packages;
+        // A byte-order mark is allowed once, at the very start, as in the full parse.
+        takeWord("\xef\xbb\xbf");
         skipSpace();
         if (!take('['))
             return std::nullopt;
@@ -194,8 +205,9 @@ private:
         return true;
     }
 
-    // Only a plain integer of up to 18 digits, which a 64-bit integer holds exactly; fractions,
-    // exponents and longer numbers are left to the full parse.
+    // Only an integer of up to 18 digits, which a 64-bit integer holds exactly, or of up to 15
+    // with a fraction of zeros, which a double holds exactly; other fractions, exponents and
+    // longer numbers are left to the full parse.
     bool readInteger(std::optional<qint64> &out)
     {
         const bool negative = take('-');
@@ -208,7 +220,14 @@ private:
             value = value * 10 + (*d - '0');
         if (count == 0 || count > 18 || (count > 1 && *digits == '0'))
             return false;
-        if (m_p != m_end && (*m_p == '.' || *m_p == 'e' || *m_p == 'E'))
+        if (count <= 15 && take('.')) {
+            const char *zeros = m_p;
+            while (m_p != m_end && *m_p == '0')
+                ++m_p;
+            if (m_p == zeros)
+                return false;
+        }
+        if (m_p != m_end && (isDigit(*m_p) || *m_p == '.' || *m_p == 'e' || *m_p == 'E'))
             return false;
         out = negative ? -value : value;
         return true;
@@ -310,7 +329,7 @@ private:
             return false;
         begin = m_p;
         for (;;) {
-            while (m_p != m_end && uchar(*m_p) >= 0x20 && uchar(*m_p) < 0x80 && *m_p != '"' && *m_p != '\\')
+            while (m_p != m_end && PlainByte[uchar(*m_p)])
                 ++m_p;
             if (m_p == m_end)
                 return false;
