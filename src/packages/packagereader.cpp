@@ -53,10 +53,8 @@ int hexValue(char c)
 }
 
 // An ASCII string's content whose escapes were checked when it was scanned.
-QString unescaped(const char *begin, const char *end)
+void appendUnescaped(const char *begin, const char *end, QString &out)
 {
-    QString out;
-    out.reserve(end - begin);
     const char *run = begin;
     for (const char *q = begin; q != end;) {
         if (*q != '\\') {
@@ -83,13 +81,16 @@ QString unescaped(const char *begin, const char *end)
         run = q;
     }
     out += QLatin1StringView(run, end - run);
-    return out;
 }
 
 class Reader
 {
 public:
-    explicit Reader(QByteArrayView json) : m_p(json.data()), m_end(json.data() + json.size()) {}
+    explicit Reader(QByteArrayView json) : m_p(json.data()), m_end(json.data() + json.size())
+    {
+        // Texts never take more characters than their bytes; what is left over is given back.
+        m_texts.reserve(json.size());
+    }
 
     std::optional<QList<Packages>> read()
     {
@@ -116,6 +117,9 @@ public:
         skipSpace();
         if (m_p != m_end)
             return std::nullopt;
+        m_texts.squeeze();
+        for (Packages &package : packages)
+            package.shareTexts(m_texts);
         return packages;
     }
 
@@ -191,17 +195,18 @@ private:
         bool escaped = false, ascii = true;
         if (!scanString(begin, end, escaped, ascii))
             return false;
-        if (!escaped) {
-            // As the full parse does, a byte-order mark opening the text is dropped.
-            package.setText(Packages::Text(member), ascii ? QString::fromLatin1(begin, end - begin)
-                                                          : QString::fromUtf8(begin, end - begin));
-            return true;
-        }
         // Escapes among other UTF-8 characters: where the full parse keeps or drops a
         // byte-order mark there is its own affair.
-        if (!ascii)
+        if (escaped && !ascii)
             return false;
-        package.setText(Packages::Text(member), unescaped(begin, end));
+        const qsizetype start = m_texts.size();
+        if (escaped)
+            appendUnescaped(begin, end, m_texts);
+        else if (ascii)
+            m_texts += QLatin1StringView(begin, end - begin);
+        else
+            m_texts += QString::fromUtf8(begin, end - begin); // drops an opening byte-order mark, as the full parse does
+        package.setText(Packages::Text(member), start, m_texts.size() - start);
         return true;
     }
 
@@ -403,6 +408,7 @@ private:
 
     const char *m_p;
     const char *m_end;
+    QString m_texts; // of every package, shared by them all at the end
 };
 
 } // namespace

@@ -47,9 +47,15 @@ QString quoted(const QString &text)
 
 QString optional(const std::optional<QString> &text) { return text ? quoted(*text) : QStringLiteral("nil"); }
 
+void appendText(Packages &package, Packages::Text which, const QString &text, QString &texts)
+{
+    package.setText(which, texts.size(), text.size());
+    texts += text;
+}
+
 // One walk over the members rather than a lookup per rule: a lookup compares the key with
 // several stored ones, character by character, and a repository has thousands of packages.
-std::optional<Packages> checkedPackage(const QJsonObject &object)
+std::optional<Packages> checkedPackage(const QJsonObject &object, QString &texts)
 {
     Packages package;
     unsigned required = 0;
@@ -66,11 +72,11 @@ std::optional<Packages> checkedPackage(const QJsonObject &object)
             if (type != QJsonValue::String)
                 return std::nullopt;
             required |= 1u << index;
-            package.setText(Packages::Text(index), it->toString());
+            appendText(package, Packages::Text(index), it->toString(), texts);
             break;
         case Rule::OptionalText:
             if (type == QJsonValue::String)
-                package.setText(Packages::Text(index), it->toString());
+                appendText(package, Packages::Text(index), it->toString(), texts);
             else if (type != QJsonValue::Null)
                 return std::nullopt;
             break;
@@ -116,14 +122,17 @@ std::optional<QList<Packages>> decodePackagesFromDocument(const QByteArray &json
     const QJsonArray array = document.array();
     QList<Packages> packages;
     packages.reserve(array.size());
+    QString texts;
     for (const QJsonValue &value : array) {
         if (!value.isObject())
             return std::nullopt;
-        std::optional<Packages> package = checkedPackage(value.toObject());
+        std::optional<Packages> package = checkedPackage(value.toObject(), texts);
         if (!package)
             return std::nullopt;
         packages.append(std::move(*package));
     }
+    for (Packages &package : packages)
+        package.shareTexts(texts);
     return packages;
 }
 

@@ -82,6 +82,19 @@ private slots:
         QTest::newRow("object, not array") << QByteArray(R"({"PackageName": "A"})") << -1 << QVariant();
         QTest::newRow("array of strings") << QByteArray(R"(["A"])") << -1 << QVariant();
         QTest::newRow("garbage") << QByteArray("<html>Not Found</html>") << -1 << QVariant();
+        // Documents a reader straight from the bytes could wrongly take.
+        QTest::newRow("trailing comma") << "[" + one("").mid(1, one("").size() - 2) + ",]" << -1 << QVariant();
+        QTest::newRow("garbage after the array") << one("") + " x" << -1 << QVariant();
+        QTest::newRow("byte-order mark after a space") << " \xef\xbb\xbf" + one("") << -1 << QVariant();
+        QTest::newRow("number past a double") << one(R"(, "X": [1e400])") << -1 << QVariant();
+        QTest::newRow("leading zero") << one(R"(, "X": 01)") << -1 << QVariant();
+        QTest::newRow("deep unknown member") << one(", \"X\": " + QByteArray(40, '[') + QByteArray(40, ']')) << 1 << QVariant();
+        QTest::newRow("too deep") << one(", \"X\": " + QByteArray(1100, '[') + QByteArray(1100, ']')) << -1 << QVariant();
+        QTest::newRow("overlong UTF-8") << one(", \"AppIcon\": \"\xc0\xaf\"") << -1 << QVariant();
+        QTest::newRow("surrogate in UTF-8") << one(", \"AppIcon\": \"\xed\xa0\x80\"") << -1 << QVariant();
+        QTest::newRow("cut UTF-8") << one(", \"AppIcon\": \"\xe2\x82\"") << -1 << QVariant();
+        QTest::newRow("short escape") << one(", \"AppIcon\": \"\\u12\"") << -1 << QVariant();
+        QTest::newRow("opacity -0.5") << one(R"(, "DockOpacity": -0.5)") << -1 << QVariant();
     }
 
     void decodesStrictly()
