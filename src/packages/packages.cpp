@@ -10,18 +10,6 @@
 
 namespace {
 
-// Fresh ids for every package of a document: version-4 UUIDs from a per-thread generator seeded
-// once by the system, since asking the system for each of ten thousand ids costs a system call each.
-QUuid randomUuid()
-{
-    thread_local QRandomGenerator64 generator(QRandomGenerator::system()->generate64());
-    const quint64 high = generator.generate64(), low = generator.generate64();
-    const auto byte = [](quint64 bits, int index) { return uchar(bits >> (56 - 8 * index)); };
-    return QUuid(uint(high >> 32), ushort(high >> 16), ushort((high & 0x0fff) | 0x4000), // version 4
-                 uchar((byte(low, 0) & 0x3f) | 0x80), byte(low, 1), byte(low, 2), byte(low, 3), // RFC 4122 variant
-                 byte(low, 4), byte(low, 5), byte(low, 6), byte(low, 7));
-}
-
 // A whole number that fits a 64-bit integer; 1.5, "1" and true are refused, 1.0 is 1.
 bool wholeNumber(QJsonValueConstRef value, std::optional<qint64> &out)
 {
@@ -59,12 +47,16 @@ QString quoted(const QString &text)
 
 QString optional(const std::optional<QString> &text) { return text ? quoted(*text) : QStringLiteral("nil"); }
 
-} // namespace
-
-std::optional<Packages> Packages::fromCheckedObject(const QJsonObject &object)
+void appendText(Packages &package, Packages::Text which, const QString &text, QString &texts)
 {
-    // One walk over the members rather than a lookup per rule: a lookup compares the key with
-    // several stored ones, character by character, and a repository has thousands of packages.
+    package.setText(which, texts.size(), text.size());
+    texts += text;
+}
+
+// One walk over the members rather than a lookup per rule: a lookup compares the key with
+// several stored ones, character by character, and a repository has thousands of packages.
+std::optional<Packages> checkedPackage(const QJsonObject &object, QString &texts)
+{
     Packages package;
     unsigned required = 0;
     for (auto it = object.constBegin(), end = object.constEnd(); it != end; ++it) {
@@ -73,15 +65,19 @@ std::optional<Packages> Packages::fromCheckedObject(const QJsonObject &object)
                                          [&key](const Member &m) { return key.size() == m.name.size() && key == m.name; });
         if (member == std::end(Members))
             continue; // members not listed are ignored
+        const auto index = member - std::begin(Members);
         const QJsonValue::Type type = it->type();
         switch (member->rule) {
         case Rule::Text:
             if (type != QJsonValue::String)
                 return std::nullopt;
-            required |= 1u << (member - std::begin(Members));
+            required |= 1u << index;
+            appendText(package, Packages::Text(index), it->toString(), texts);
             break;
         case Rule::OptionalText:
-            if (type != QJsonValue::String && type != QJsonValue::Null)
+            if (type == QJsonValue::String)
+                appendText(package, Packages::Text(index), it->toString(), texts);
+            else if (type != QJsonValue::Null)
                 return std::nullopt;
             break;
         case Rule::OptionalWholeNumber:
@@ -92,20 +88,32 @@ std::optional<Packages> Packages::fromCheckedObject(const QJsonObject &object)
     }
     if (required != AllRequired)
         return std::nullopt;
-    package.m_object = object;
-    package.id = randomUuid();
+    package.id = freshPackageId();
     return package;
 }
 
-std::optional<QString> Packages::optionalText(QLatin1StringView key) const
+} // namespace
+
+// Version-4 UUIDs from a per-thread generator seeded once by the system, since asking the system
+// for each of ten thousand ids costs a system call each.
+QUuid freshPackageId()
 {
-    const QJsonValue value = m_object.value(key);
-    if (!value.isString())
-        return std::nullopt;
-    return value.toString();
+    thread_local QRandomGenerator64 generator(QRandomGenerator::system()->generate64());
+    const quint64 high = generator.generate64(), low = generator.generate64();
+    const auto byte = [](quint64 bits, int index) { return uchar(bits >> (56 - 8 * index)); };
+    return QUuid(uint(high >> 32), ushort(high >> 16), ushort((high & 0x0fff) | 0x4000), // version 4
+                 uchar((byte(low, 0) & 0x3f) | 0x80), byte(low, 1), byte(low, 2), byte(low, 3), // RFC 4122 variant
+                 byte(low, 4), byte(low, 5), byte(low, 6), byte(low, 7));
 }
 
 std::optional<QList<Packages>> decodePackages(const QByteArray &json)
+{
+    if (std::optional<QList<Packages>> packages = readPlainPackages(json))
+        return packages;
+    return decodePackagesFromDocument(json);
+}
+
+std::optional<QList<Packages>> decodePackagesFromDocument(const QByteArray &json)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
@@ -114,14 +122,17 @@ std::optional<QList<Packages>> decodePackages(const QByteArray &json)
     const QJsonArray array = document.array();
     QList<Packages> packages;
     packages.reserve(array.size());
+    QString texts;
     for (const QJsonValue &value : array) {
         if (!value.isObject())
             return std::nullopt;
-        std::optional<Packages> package = Packages::fromCheckedObject(value.toObject());
+        std::optional<Packages> package = checkedPackage(value.toObject(), texts);
         if (!package)
             return std::nullopt;
         packages.append(std::move(*package));
     }
+    for (Packages &package : packages)
+        package.shareTexts(texts);
     return packages;
 }
 

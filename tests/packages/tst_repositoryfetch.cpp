@@ -82,6 +82,19 @@ private slots:
         QTest::newRow("object, not array") << QByteArray(R"({"PackageName": "A"})") << -1 << QVariant();
         QTest::newRow("array of strings") << QByteArray(R"(["A"])") << -1 << QVariant();
         QTest::newRow("garbage") << QByteArray("<html>Not Found</html>") << -1 << QVariant();
+        // Documents a reader straight from the bytes could wrongly take.
+        QTest::newRow("trailing comma") << "[" + one("").mid(1, one("").size() - 2) + ",]" << -1 << QVariant();
+        QTest::newRow("garbage after the array") << one("") + " x" << -1 << QVariant();
+        QTest::newRow("byte-order mark after a space") << " \xef\xbb\xbf" + one("") << -1 << QVariant();
+        QTest::newRow("number past a double") << one(R"(, "X": [1e400])") << -1 << QVariant();
+        QTest::newRow("leading zero") << one(R"(, "X": 01)") << -1 << QVariant();
+        QTest::newRow("deep unknown member") << one(", \"X\": " + QByteArray(40, '[') + QByteArray(40, ']')) << 1 << QVariant();
+        QTest::newRow("too deep") << one(", \"X\": " + QByteArray(1100, '[') + QByteArray(1100, ']')) << -1 << QVariant();
+        QTest::newRow("overlong UTF-8") << one(", \"AppIcon\": \"\xc0\xaf\"") << -1 << QVariant();
+        QTest::newRow("surrogate in UTF-8") << one(", \"AppIcon\": \"\xed\xa0\x80\"") << -1 << QVariant();
+        QTest::newRow("cut UTF-8") << one(", \"AppIcon\": \"\xe2\x82\"") << -1 << QVariant();
+        QTest::newRow("short escape") << one(", \"AppIcon\": \"\\u12\"") << -1 << QVariant();
+        QTest::newRow("opacity -0.5") << one(R"(, "DockOpacity": -0.5)") << -1 << QVariant();
     }
 
     void decodesStrictly()
@@ -115,6 +128,58 @@ private slots:
         QCOMPARE(full.Description().value_or(""), QStringLiteral("d"));
         QVERIFY(!plain.id.isNull() && plain.id != full.id);
         QVERIFY2(first->at(1).id != second->at(1).id, "every decode makes new ids; the document's id means nothing");
+    }
+
+    // Plain documents are read straight from their bytes, the rest by the full parse; both must
+    // give the same packages, down to every text.
+    void quickReadingMatchesTheFullParse_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<bool>("quick"); // read without the full parse
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("dockOpacity");
+        const auto doc = [](const QByteArray &members) {
+            return "[{" + members + R"(, "PackageID": "i", "Category": "Tweaks", "PackageVersion": "1"}])";
+        };
+        const QString n = QStringLiteral("N");
+        QTest::newRow("escapes") << doc("\"PackageName\": \"\\\"\\\\\\/\\b\\f\\n\\r\\t\\u0041\\u0000\\ud83d\\ude00\\ud800\"") << true
+                                 << QStringLiteral("\"\\/\b\f\n\r\tA") + QChar(0) + QString::fromUtf8("\xf0\x9f\x98\x80") + QChar(0xd800)
+                                 << QVariant();
+        QTest::newRow("UTF-8") << doc("\"PackageName\": \"caf\xc3\xa9 \xf0\x9f\x8c\x8a\"") << true
+                               << QString::fromUtf8("caf\xc3\xa9 \xf0\x9f\x8c\x8a") << QVariant();
+        QTest::newRow("byte-order mark opening a text is dropped") << doc("\"PackageName\": \"\xef\xbb\xbfN\"") << true << n << QVariant();
+        QTest::newRow("byte-order mark before the document") << "\xef\xbb\xbf " + doc(R"("PackageName": "N")") << true << n << QVariant();
+        QTest::newRow("unknown members of every kind")
+            << doc(R"("PackageName": "N", "X": {"a": [1, -2.5e-3, true, false, null, "s", {}], "a": 0}, "": 1e200)") << true << n << QVariant();
+        QTest::newRow("opacity -0") << doc(R"("PackageName": "N", "DockOpacity": -0)") << true << n << QVariant(qint64(0));
+        QTest::newRow("opacity 2.000") << doc(R"("PackageName": "N", "DockOpacity": 2.000)") << true << n << QVariant(qint64(2));
+        QTest::newRow("opacity of 19 digits") << doc(R"("PackageName": "N", "DockOpacity": -9223372036854775807)") << false << n
+                                              << QVariant(-Q_INT64_C(9223372036854775807));
+        QTest::newRow("opacity 1e2") << doc(R"("PackageName": "N", "DockOpacity": 1e2)") << false << n << QVariant(qint64(100));
+        QTest::newRow("escaped member name") << doc("\"Pack\\u0061geName\": \"N\"") << false << n << QVariant();
+        QTest::newRow("repeated member: the last counts") << doc(R"("PackageName": "a", "PackageName": "b")") << false
+                                                          << QStringLiteral("b") << QVariant();
+        QTest::newRow("escapes among UTF-8") << doc("\"PackageName\": \"\\n\xef\xbb\xbf\xc3\xa9\"") << false
+                                             << QString::fromUtf8("\n\xef\xbb\xbf\xc3\xa9") << QVariant();
+        QTest::newRow("raw control character") << doc("\"PackageName\": \"a\tb\"") << false << QStringLiteral("a\tb") << QVariant();
+    }
+
+    void quickReadingMatchesTheFullParse()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(bool, quick);
+        QFETCH(QString, name);
+        QFETCH(QVariant, dockOpacity);
+        QCOMPARE(readPlainPackages(json).has_value(), quick);
+        auto decoded = decodePackages(json);
+        const auto full = decodePackagesFromDocument(json);
+        QVERIFY(decoded && full);
+        QCOMPARE(decoded->size(), 1);
+        QCOMPARE(decoded->first().PackageName(), name);
+        QCOMPARE(decoded->first().DockOpacity.has_value(), dockOpacity.isValid());
+        QCOMPARE(decoded->first().DockOpacity.value_or(-1), dockOpacity.isValid() ? dockOpacity.toLongLong() : -1);
+        (*decoded)[0].id = full->first().id;
+        QCOMPARE(describePackages(*decoded), describePackages(*full));
     }
 
     // Any answer whose body decodes completes once, on the GUI thread, whatever its status;
