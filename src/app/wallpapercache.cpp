@@ -10,7 +10,7 @@
 
 namespace {
 // Bumped whenever the way pictures are decoded or scaled changes, so old entries are rebuilt.
-constexpr char Magic[8] = {'K', 'W', 'P', 'C', '0', '0', '0', '2'};
+constexpr char Magic[8] = {'K', 'W', 'P', 'C', '0', '0', '0', '3'};
 
 struct Header
 {

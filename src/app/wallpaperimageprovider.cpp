@@ -23,29 +23,21 @@ public:
 };
 
 // The size the engine's own loader decodes a stretched picture at, so a routed picture keeps
-// every pixel it had: only dimensions smaller than the picture's are honoured, a missing one
-// follows the aspect ratio.
+// every pixel it had: the dimensions smaller than the picture's set one scale for both, which
+// keeps the aspect ratio (the item stretches the result).
 QSize stretchedLoadSize(QSize original, QSize requested)
 {
-    QSize result;
     qreal ratio = 0;
-    if (requested.width() > 0 && requested.width() < original.width()) {
+    if (requested.width() > 0 && requested.width() < original.width())
         ratio = qreal(requested.width()) / original.width();
-        result.setWidth(requested.width());
-    }
     if (requested.height() > 0 && requested.height() < original.height()) {
         const qreal heightRatio = qreal(requested.height()) / original.height();
         if (ratio == 0 || heightRatio < ratio)
             ratio = heightRatio;
-        result.setHeight(requested.height());
     }
-    if (ratio > 0) {
-        if (result.height() == 0)
-            result.setHeight(qRound(original.height() * ratio));
-        if (result.width() == 0)
-            result.setWidth(qRound(original.width() * ratio));
-    }
-    return result;
+    if (ratio <= 0)
+        return {};
+    return QSize(qRound(original.width() * ratio), qRound(original.height() * ratio));
 }
 
 QImage readBundled(const QString &path, QSize requestedSize)
