@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
+#include <cstdio>
 #include <sys/stat.h>
 
 namespace {
@@ -104,12 +104,17 @@ void WallpaperCache::write(const QString &cachePath, const QByteArray &key, cons
     header.format = image.format();
     header.bytesPerLine = image.bytesPerLine();
     header.checksum = checksum(image);
-    // Written whole or not at all: a reader never sees half an entry under the final name.
-    QSaveFile file(cachePath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Written whole under a fixed hidden name, then renamed: a reader never sees half an entry,
+    // and a write cut short by a kill is overwritten by the next one instead of piling up.
+    const QFileInfo target(cachePath);
+    const QString temporary = target.absoluteDir().filePath(QLatin1Char('.') + target.fileName() + QStringLiteral(".saving"));
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
-    file.write(reinterpret_cast<const char *>(&header), sizeof header);
-    file.write(key);
-    file.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
-    file.commit();
+    const bool written = file.write(reinterpret_cast<const char *>(&header), sizeof header) == qint64(sizeof header)
+        && file.write(key) == key.size()
+        && file.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) == image.sizeInBytes();
+    file.close();
+    if (!written || ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(cachePath).constData()) != 0)
+        QFile::remove(temporary);
 }
