@@ -89,4 +89,5 @@ void AppContext::installInto(QQmlEngine &engine)
     ImageLoader::setShared(m_imageLoader);
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImageProvider(QStringLiteral("wallpaper"), new WallpaperImageProvider(m_wallpapers));
+    WallpaperImageProvider::routeBundledWallpapers(engine);
 }

@@ -24,6 +24,13 @@ QString WallpaperFiles::filePath(const QString &fileName) const
     return QDir(m_documentsDir).filePath(fileName);
 }
 
+QString WallpaperFiles::cacheDir() const
+{
+    if (m_documentsDir.isEmpty())
+        return {};
+    return QDir::cleanPath(m_documentsDir + QStringLiteral("/../Caches/Wallpapers"));
+}
+
 QImage WallpaperFiles::loadWallpaperFile(const QString &fileName) const
 {
     if (m_documentsDir.isEmpty() || fileName.isEmpty())

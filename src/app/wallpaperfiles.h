@@ -20,6 +20,8 @@ public:
 
     QString documentsDir() const { return m_documentsDir; }
     QString filePath(const QString &fileName) const;
+    // Where decoded, screen-sized copies of wallpapers are kept: <data root>/Caches/Wallpapers.
+    QString cacheDir() const;
 
     // The picture in the named file, or a null image when it is missing or not a picture.
     QImage loadWallpaperFile(const QString &fileName) const;

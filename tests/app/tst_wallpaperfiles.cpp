@@ -2,9 +2,11 @@
 #include "tempdataroot.h"
 #include "testfiles.h"
 #include "wallpaperfiles.h"
+#include "wallpaperimageprovider.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -18,6 +20,15 @@ QImage picture(QColor colour, QSize size = QSize(120, 260))
 }
 
 QColor centreColour(const QImage &image) { return image.pixelColor(image.width() / 2, image.height() / 2); }
+
+QImage provided(WallpaperImageProvider &provider, const QString &id, QSize requested)
+{
+    QSize size;
+    const QImage image = provider.requestImage(id, &size, requested);
+    return size == image.size() ? image : QImage();
+}
+
+QStringList cacheEntries(const TempDataRoot &root) { return QDir(root.filePath("Caches/Wallpapers")).entryList(QDir::Files); }
 
 bool near(QColor a, QColor b) { return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 30; }
 } // namespace
@@ -82,6 +93,69 @@ private slots:
         QVERIFY2(DiagnosticLines::said.first().startsWith("error saving file with error "), qPrintable(DiagnosticLines::said.first()));
         QVERIFY(QFileInfo(root.filePath("Documents/CustomWallpaper/inside")).isDir());
         QCOMPARE(QDir(root.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // The kept copy shows exactly what a fresh decode shows, and a newly chosen picture (same
+    // name, new content) replaces it at once.
+    void cachedWallpaperMatchesDecodeAndFollowsNewPicture()
+    {
+        TempDataRoot root;
+        WallpaperFiles files(root.filePath("Documents"));
+        WallpaperImageProvider provider(&files);
+        const QSize screen(39, 84);
+        QVERIFY(files.saveWallpaperFile("CustomWallpaperLock", picture(Qt::red)));
+        const QImage fresh = files.loadWallpaperFile("CustomWallpaperLock").scaled(screen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QCOMPARE(provided(provider, "CustomWallpaperLock?1", screen), fresh);
+        QCOMPARE(cacheEntries(root), QStringList{"CustomWallpaperLock-39x84"});
+        QCOMPARE(provided(provider, "CustomWallpaperLock?1", screen), fresh);
+
+        QVERIFY(files.saveWallpaperFile("CustomWallpaperLock", picture(Qt::blue)));
+        QVERIFY(near(centreColour(provided(provider, "CustomWallpaperLock?2", screen)), Qt::blue));
+        QVERIFY(near(centreColour(WallpaperImageProvider(&files).requestImage("CustomWallpaperLock", nullptr, screen)), Qt::blue));
+        QVERIFY(QFile::remove(root.filePath("Documents/CustomWallpaperLock")));
+        QVERIFY2(provided(provider, "CustomWallpaperLock?3", screen).isNull(), "a deleted wallpaper must not live on in the cache");
+
+        // Bundled pictures come out as the engine's own loader decodes them, cached or not.
+        QImageReader reader(":/assets/wallpapers/Wallpaper.jpg");
+        reader.setScaledSize(QSize(390, 844));
+        const QImage bundled = reader.read();
+        QVERIFY(!bundled.isNull());
+        QCOMPARE(provided(provider, "@Wallpaper.jpg", QSize(390, 844)), bundled);
+        QCOMPARE(provided(provider, "@Wallpaper.jpg", QSize(390, 844)), bundled);
+        QVERIFY(provided(provider, "@NoSuchPicture.jpg", QSize(390, 844)).isNull());
+    }
+
+    // Whatever happened to the kept copy, the picture shown is the real one, and the copy is
+    // rebuilt; a cache that cannot be written costs nothing but speed.
+    void damagedCacheEntriesAreRebuilt()
+    {
+        TempDataRoot root;
+        WallpaperFiles files(root.filePath("Documents"));
+        WallpaperImageProvider provider(&files);
+        const QSize screen(39, 84);
+        QVERIFY(files.saveWallpaperFile("CustomWallpaperHome", picture(Qt::green)));
+        const QImage fresh = provided(provider, "CustomWallpaperHome", screen);
+        const QString entry = root.filePath("Caches/Wallpapers/CustomWallpaperHome-39x84");
+        const QByteArray good = TestFiles::read(entry);
+        QVERIFY(good.size() > fresh.sizeInBytes());
+
+        QByteArray flipped = good;
+        flipped[flipped.size() - 7] = char(flipped.at(flipped.size() - 7) ^ 0x40);
+        QByteArray header = good;
+        header[12] = char(header.at(12) + 1);
+        const QList<QByteArray> damages = {{}, good.left(good.size() / 2), good.left(20), good + "x", flipped, header,
+                                           QByteArray(good.size(), '\xff')};
+        for (const QByteArray &damage : damages) {
+            QVERIFY(TestFiles::write(entry, damage));
+            QCOMPARE(provided(provider, "CustomWallpaperHome", screen), fresh);
+            QCOMPARE(TestFiles::read(entry), good);
+        }
+
+        QVERIFY(QFile::remove(entry));
+        QVERIFY(QDir().mkpath(entry + "/inside"));
+        QCOMPARE(provided(provider, "CustomWallpaperHome", screen), fresh);
+        QVERIFY(QFileInfo(entry).isDir());
+        QVERIFY(provided(provider, "../settings.ini", screen).isNull());
     }
 
     void killedWriterLeavesOldOrNewPictureNeverAPartOne()
